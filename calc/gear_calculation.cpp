@@ -1,0 +1,183 @@
+#include "calc/gear_calculation.h"
+
+#include <cmath>
+
+#include "calc/angle_functions.h"
+#include "calc/gear_faults.h"
+
+namespace involute::calc {
+
+namespace {
+
+bool isFinite(double value) {
+    return checkStep(value) == ArithmeticFault::none;
+}
+
+// Roll length along the base tangent from the base circle to the circle of
+// diameter `diameter`: half the tangent length Sqr(D² - db²).
+struct RollLength {
+    double value = 0.0;
+    std::optional<GearFault> fault;
+};
+
+RollLength rollLength(InputField field, Quantity quantity, double diameter, double db) {
+    const double squares = diameter * diameter - db * db;
+    if (std::isnan(squares)) {
+        return {0.0, overflowFault(quantity, field, diameter)};
+    }
+    if (squares < 0.0) {
+        return {0.0, insideBaseCircleFault(field, diameter, db)};
+    }
+    const double half = std::sqrt(squares) / 2;
+    if (!isFinite(half)) {
+        return {0.0, overflowFault(quantity, field, diameter)};
+    }
+    return {half, std::nullopt};
+}
+
+}  // namespace
+
+void GearInputs::set(InputField field, double value) {
+    switch (field) {
+        case InputField::module:
+            m = value;
+            break;
+        case InputField::teeth:
+            z = value;
+            break;
+        case InputField::pressureAngle:
+            alphaN = value;
+            break;
+        case InputField::helixAngle:
+            beta = value;
+            break;
+        case InputField::tipDiameter:
+            da = value;
+            break;
+        case InputField::startDiameter:
+            dS = value;
+            break;
+    }
+}
+
+double GearInputs::get(InputField field) const {
+    switch (field) {
+        case InputField::module:
+            return m;
+        case InputField::teeth:
+            return z;
+        case InputField::pressureAngle:
+            return alphaN;
+        case InputField::helixAngle:
+            return beta;
+        case InputField::tipDiameter:
+            return da;
+        case InputField::startDiameter:
+            return dS;
+    }
+    return 0.0;
+}
+
+GearRun computeGear(GearInputs inputs) {
+    // The order of every operation below fixes the last printed digit: keep
+    // it as it is, including the cosines that are computed twice.
+    GearRun run;
+    GearResults& out = run.results;
+    const auto fail = [&run](GearFault fault) {
+        run.fault = std::move(fault);
+        return run;
+    };
+
+    const double pi = kPi;
+    const double toRadians = degToRad();
+    const double alphaNDegrees = inputs.alphaN;
+    const double betaDegrees = inputs.beta;
+
+    const double alphaN = inputs.alphaN * toRadians;
+    const double beta = inputs.beta * toRadians;
+    if (!isFinite(alphaN) || !isFinite(beta)) {
+        return fail(overflowFault(Quantity::alphaT, InputField::pressureAngle, alphaNDegrees));
+    }
+
+    const double c = std::cos(beta);
+    const double t = std::tan(alphaN) / c;
+    if (!isFinite(t)) {
+        return fail(overflowFault(Quantity::alphaT, InputField::pressureAngle, alphaNDegrees));
+    }
+    const double alphaT = std::atan(t);
+
+    const double mz = inputs.m * inputs.z;
+    const double d = mz / std::cos(beta);
+    if (!isFinite(mz) || !isFinite(d)) {
+        return fail(overflowFault(Quantity::d, InputField::module, inputs.m));
+    }
+    out.alphaT = alphaT;
+    out.d = d;
+
+    const double db = d * std::cos(alphaT);
+    if (!isFinite(db)) {
+        return fail(overflowFault(Quantity::db, InputField::module, inputs.m));
+    }
+    out.db = db;
+
+    const double x = std::cos(alphaN) * std::sin(beta);
+    const CheckedValue a = Asin(x);
+    if (!isFinite(x) || !a.ok()) {
+        return fail(baseHelixFault(alphaNDegrees, betaDegrees));
+    }
+    out.betaB = a.value * radToDeg();
+
+    const double mPi = inputs.m * pi;
+    const double pbn = mPi * std::cos(alphaN);
+    if (!isFinite(mPi) || !isFinite(pbn)) {
+        return fail(overflowFault(Quantity::pbn, InputField::module, inputs.m));
+    }
+    out.pbn = pbn;
+
+    if (inputs.dS == 0.0 || inputs.da == 0.0) {
+        if (inputs.dS > 0.0) {
+            const RollLength gS =
+                rollLength(InputField::startDiameter, Quantity::gS, inputs.dS, db);
+            if (gS.fault) {
+                return fail(*gS.fault);
+            }
+            out.gS = gS.value;
+            out.L = 0.0;
+            out.branch = ProfileBranch::startOnly;
+        } else {
+            out.gS = 0.0;
+            out.L = 0.0;
+            out.branch = ProfileBranch::none;
+        }
+        return run;
+    }
+
+    // Both roots are taken before either result is kept.
+    const RollLength gS = rollLength(InputField::startDiameter, Quantity::gS, inputs.dS, db);
+    if (gS.fault) {
+        return fail(*gS.fault);
+    }
+    const RollLength gA = rollLength(InputField::tipDiameter, Quantity::L, inputs.da, db);
+    if (gA.fault) {
+        return fail(*gA.fault);
+    }
+    out.gS = gS.value;
+    out.L = gA.value - gS.value;
+    out.branch = ProfileBranch::startAndTip;
+    return run;
+}
+
+GearRun computeGearFromTexts(const std::array<std::string_view, 6>& texts) {
+    GearInputs inputs;
+    for (std::size_t i = 0; i < kInputsInReadingOrder.size(); ++i) {
+        const InputField field = kInputsInReadingOrder[i];
+        InputReading reading = readInput(field, texts[i]);
+        if (reading.fault) {
+            return {GearResults{}, std::move(reading.fault)};
+        }
+        inputs.set(field, reading.value);
+    }
+    return computeGear(inputs);
+}
+
+}  // namespace involute::calc

@@ -1,0 +1,101 @@
+// The gear calculation: six workpiece values in, six results out.
+//
+// Pure and free of any toolkit: the window's Start command and the command
+// line both call it, so both print the same digits.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace involute::calc {
+
+// The six inputs, in the order they are read.
+enum class InputField { module, teeth, pressureAngle, helixAngle, tipDiameter, startDiameter };
+
+inline constexpr std::array kInputsInReadingOrder{
+    InputField::module,     InputField::teeth,       InputField::pressureAngle,
+    InputField::helixAngle, InputField::tipDiameter, InputField::startDiameter};
+
+// The field's name as its label shows it, without padding: "模数", ...
+[[nodiscard]] std::string_view fieldLabel(InputField field);
+
+struct GearInputs {
+    double m = 0.0;       // normal module
+    double z = 0.0;       // number of teeth
+    double alphaN = 0.0;  // normal pressure angle, degrees
+    double beta = 0.0;    // helix angle, degrees
+    double da = 0.0;      // tip diameter
+    double dS = 0.0;      // diameter of the involute start circle
+
+    void set(InputField field, double value);
+    [[nodiscard]] double get(InputField field) const;
+};
+
+// How far the roll lengths along the base tangent could be taken. A start or
+// tip diameter of exactly 0 means "not given": the window then shows "0" for
+// what it cannot compute.
+enum class ProfileBranch {
+    startAndTip,  // gS and L computed
+    startOnly,    // gS computed; L shown as 0 (tip diameter 0)
+    none,         // both shown as 0 (start diameter 0, or not positive with tip 0)
+};
+
+// Results in the order the window writes them. A failed run leaves every
+// result from the failing step on empty.
+struct GearResults {
+    std::optional<double> d;       // reference circle diameter
+    std::optional<double> db;      // base circle diameter
+    std::optional<double> betaB;   // base helix angle, degrees
+    std::optional<double> pbn;     // base pitch in the normal section
+    std::optional<double> gS;      // setting distance: roll length at the start circle
+    std::optional<double> L;       // recording length: roll length from start to tip circle
+    std::optional<double> alphaT;  // transverse pressure angle, radians; never shown
+    ProfileBranch branch = ProfileBranch::startAndTip;
+};
+
+// The quantity a step computes, for naming it in a fault.
+enum class Quantity { alphaT, d, db, betaB, pbn, gS, L };
+
+enum class FaultKind {
+    emptyField,
+    notANumber,
+    outOfRange,
+    overflow,
+    baseHelixUndefined,
+    startCircleInsideBaseCircle,
+    tipCircleInsideBaseCircle,
+};
+
+// A stable English code for scripts: "not_a_number", ...
+[[nodiscard]] std::string_view faultCode(FaultKind kind);
+
+struct GearFault {
+    FaultKind kind = FaultKind::notANumber;
+    InputField field = InputField::module;  // the input to correct
+    std::optional<Quantity> quantity;       // the result that could not be computed
+    std::string message;                    // simplified Chinese, for the user
+};
+
+struct InputReading {
+    double value = 0.0;
+    std::optional<GearFault> fault;
+};
+
+// Converts one field's text, naming the field and the text in a fault.
+[[nodiscard]] InputReading readInput(InputField field, std::string_view text);
+
+struct GearRun {
+    GearResults results;
+    std::optional<GearFault> fault;
+};
+
+// Runs the calculation step by step, stopping at the first step that fails.
+[[nodiscard]] GearRun computeGear(GearInputs inputs);
+
+// Reads the six texts in reading order, stopping at the first that is not a
+// number, then computes.
+[[nodiscard]] GearRun computeGearFromTexts(const std::array<std::string_view, 6>& texts);
+
+}  // namespace involute::calc

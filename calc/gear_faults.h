@@ -1,0 +1,15 @@
+// Builders for the faults of a run, with their messages to the user.
+// Messages are simplified Chinese within GB2312.
+#pragma once
+
+#include <string_view>
+
+#include "calc/gear_calculation.h"
+
+namespace involute::calc {
+
+[[nodiscard]] GearFault overflowFault(Quantity quantity, InputField field, double fieldValue);
+[[nodiscard]] GearFault baseHelixFault(double alphaNDegrees, double betaDegrees);
+[[nodiscard]] GearFault insideBaseCircleFault(InputField field, double diameter, double db);
+
+}  // namespace involute::calc
