@@ -5,6 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,23 +19,55 @@ namespace {
 
 using namespace involute;
 
-// A few gears that differ in every input, as a generated table would.
-const std::vector<std::array<std::string_view, 6>> kRows{
-    {"2.25", "25", "20", "25", "65.7", "57.9"}, {"1.5", "31", "20", "15", "51.1", "45.6"},
-    {"4", "57", "20", "0", "236", "219.3"},     {"0.8", "113", "14.5", "30", "106", "104.6"},
-    {"5", "31", "25", "12", "170", "150.5"},    {"3", "18", "20", "8.5", "60.6", "52.2"},
-    {"2", "20", "20", "0", "44", "38"},         {"6", "44", "22.5", "21", "295.4", "271.8"},
+// Gears that differ in every input, drawn like bench/batch_bench.sh draws its
+// table, so that number reading and printing see varied digits and not a
+// few texts the branch predictors learn by heart.
+struct GearTexts {
+    std::array<std::string, 6> texts;
+
+    [[nodiscard]] std::array<std::string_view, 6> views() const {
+        return {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+    }
 };
+
+std::vector<GearTexts> generatedGears(std::size_t count) {
+    constexpr std::array<double, 12> kModules{0.8, 1, 1.25, 1.5, 2, 2.25, 2.5, 3, 4, 5, 6, 8};
+    constexpr std::array<double, 4> kPressureAngles{14.5, 20, 22.5, 25};
+    constexpr double kPi = 3.141592653589793;
+    std::mt19937 random(42);
+    std::vector<GearTexts> gears;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double m = kModules[random() % kModules.size()];
+        const int z = 12 + static_cast<int>(random() % 140);
+        const double alphaN = kPressureAngles[random() % kPressureAngles.size()];
+        const double beta = static_cast<double>(random() % 3500) / 100;
+        const double d = m * z / std::cos(beta * kPi / 180);
+        const double alphaT = std::atan(std::tan(alphaN * kPi / 180) / std::cos(beta * kPi / 180));
+        const double db = d * std::cos(alphaT);
+        std::array<char, 6 * 32> buffer{};
+        GearTexts gear;
+        const auto format = [&buffer](const char* pattern, auto value) {
+            std::snprintf(buffer.data(), buffer.size(), pattern, value);
+            return std::string(buffer.data());
+        };
+        gear.texts = {format("%g", m),    format("%d", z),           format("%g", alphaN),
+                      format("%g", beta), format("%.4f", d + 2 * m), format("%.4f", (db + d) / 2)};
+        gears.push_back(std::move(gear));
+    }
+    return gears;
+}
+
+const std::vector<GearTexts> kGears = generatedGears(4096);
 
 void CalculationAndFormatting(benchmark::State& state) {
     std::string row;
     std::size_t next = 0;
     for (auto _ : state) {
         row.clear();
-        const cli::GearReport report = cli::evaluateGear(kRows[next]);
+        const cli::GearReport report = cli::evaluateGear(kGears[next].views());
         cli::appendCsvResults(row, report);
         benchmark::DoNotOptimize(row.data());
-        next = (next + 1) % kRows.size();
+        next = (next + 1) % kGears.size();
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -42,7 +77,7 @@ void CsvReading(benchmark::State& state) {
     std::string table;
     for (int i = 0; i < 100000; ++i) {
         for (std::size_t k = 0; k < 6; ++k) {
-            table += kRows[i % kRows.size()][k];
+            table += kGears[static_cast<std::size_t>(i) % kGears.size()].texts[k];
             table += k < 5 ? "," : "\r\n";
         }
     }
