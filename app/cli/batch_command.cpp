@@ -19,7 +19,7 @@ namespace {
 
 enum Option : std::size_t { kFormat, kOutput, kHelp, kVersion, kOptionCount };
 
-constexpr std::array<OptionSpec, kOptionCount> kSpecs{{
+constexpr std::array<CommandOption, kOptionCount> kOptionTable{{
     {"format", "", 'f'},
     {"output", "", 'o'},
     {"help", "", 'h', false},
@@ -38,7 +38,7 @@ std::string whereIs(std::string_view source, std::size_t line) {
 }  // namespace
 
 int runBatch(std::span<const std::string_view> words, const Streams& streams) {
-    const ParsedOptions parsed = parseOptions(kSpecs, words);
+    const ParsedOptions parsed = parseOptions(kOptionTable, words);
     if (!parsed.ok()) {
         return usageError(streams, parsed.error);
     }

@@ -17,7 +17,7 @@ namespace {
 // The six inputs in reading order, each with the window's example text as
 // its default.
 struct InputOption {
-    OptionSpec spec;
+    CommandOption option;
     std::string_view defaultText;
 };
 
@@ -32,13 +32,13 @@ constexpr std::array<InputOption, 6> kInputOptions{{
 
 enum Option : std::size_t { kFormat = 6, kHelp, kVersion, kOptionCount };
 
-constexpr std::array<OptionSpec, kOptionCount> kSpecs{{
-    kInputOptions[0].spec,
-    kInputOptions[1].spec,
-    kInputOptions[2].spec,
-    kInputOptions[3].spec,
-    kInputOptions[4].spec,
-    kInputOptions[5].spec,
+constexpr std::array<CommandOption, kOptionCount> kOptionTable{{
+    kInputOptions[0].option,
+    kInputOptions[1].option,
+    kInputOptions[2].option,
+    kInputOptions[3].option,
+    kInputOptions[4].option,
+    kInputOptions[5].option,
     {"format", "", 'f'},
     {"help", "", 'h', false},
     {"version", "", 0, false},
@@ -67,7 +67,7 @@ int usageError(const Streams& streams, std::string_view problem) {
 }  // namespace
 
 int runCalc(std::span<const std::string_view> words, const Streams& streams) {
-    const ParsedOptions parsed = parseOptions(kSpecs, words);
+    const ParsedOptions parsed = parseOptions(kOptionTable, words);
     if (!parsed.ok()) {
         return usageError(streams, parsed.error);
     }

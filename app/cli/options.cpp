@@ -4,18 +4,18 @@ namespace involute::cli {
 
 namespace {
 
-std::optional<std::size_t> findLong(std::span<const OptionSpec> specs, std::string_view name) {
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        if (specs[i].name == name || (!specs[i].alias.empty() && specs[i].alias == name)) {
+std::optional<std::size_t> findLong(std::span<const CommandOption> options, std::string_view name) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (options[i].name == name || (!options[i].alias.empty() && options[i].alias == name)) {
             return i;
         }
     }
     return std::nullopt;
 }
 
-std::optional<std::size_t> findLetter(std::span<const OptionSpec> specs, char letter) {
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        if (specs[i].letter != 0 && specs[i].letter == letter) {
+std::optional<std::size_t> findLetter(std::span<const CommandOption> options, char letter) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (options[i].letter != 0 && options[i].letter == letter) {
             return i;
         }
     }
@@ -24,10 +24,10 @@ std::optional<std::size_t> findLetter(std::span<const OptionSpec> specs, char le
 
 }  // namespace
 
-ParsedOptions parseOptions(std::span<const OptionSpec> specs,
+ParsedOptions parseOptions(std::span<const CommandOption> options,
                            std::span<const std::string_view> words) {
     ParsedOptions parsed;
-    parsed.values.resize(specs.size());
+    parsed.values.resize(options.size());
     const auto fail = [&parsed](std::string message) {
         parsed.error = std::move(message);
         return parsed;
@@ -53,9 +53,9 @@ ParsedOptions parseOptions(std::span<const OptionSpec> specs,
                 attached = name.substr(equals + 1);
                 name = name.substr(0, equals);
             }
-            index = findLong(specs, name);
+            index = findLong(options, name);
         } else {
-            index = findLetter(specs, word[1]);
+            index = findLetter(options, word[1]);
             if (word.size() > 2) {
                 attached = word.substr(2);
             }
@@ -64,13 +64,13 @@ ParsedOptions parseOptions(std::span<const OptionSpec> specs,
             return fail("未知选项 " + std::string(word));
         }
 
-        const OptionSpec& spec = specs[*index];
-        const std::string shownName =
-            word.starts_with("--") ? "--" + std::string(spec.name) : std::string(word.substr(0, 2));
+        const CommandOption& option = options[*index];
+        const std::string shownName = word.starts_with("--") ? "--" + std::string(option.name)
+                                                             : std::string(word.substr(0, 2));
         if (parsed.values[*index]) {
             return fail("选项 " + shownName + " 给了不止一次");
         }
-        if (!spec.takesValue) {
+        if (!option.takesValue) {
             if (attached) {
                 return fail("选项 " + shownName + " 不带数值");
             }

@@ -13,7 +13,7 @@
 
 namespace involute::cli {
 
-struct OptionSpec {
+struct CommandOption {
     std::string_view name;   // long name, without "--"
     std::string_view alias;  // a second long name, or empty
     char letter = 0;         // the short form after "-", or 0
@@ -21,7 +21,7 @@ struct OptionSpec {
 };
 
 struct ParsedOptions {
-    // One entry per spec, in spec order: the value given, "" for a flag given.
+    // One entry per option, in option order: the value given, "" for a flag given.
     std::vector<std::optional<std::string_view>> values;
     std::vector<std::string_view> positionals;
     std::string error;  // why the words are not a valid command; empty when they are
@@ -29,7 +29,7 @@ struct ParsedOptions {
     [[nodiscard]] bool ok() const { return error.empty(); }
 };
 
-[[nodiscard]] ParsedOptions parseOptions(std::span<const OptionSpec> specs,
+[[nodiscard]] ParsedOptions parseOptions(std::span<const CommandOption> options,
                                          std::span<const std::string_view> words);
 
 }  // namespace involute::cli

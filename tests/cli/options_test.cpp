@@ -10,7 +10,7 @@
 namespace involute::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 3> kSpecs{{
+constexpr std::array<CommandOption, 3> kOptionTable{{
     {"module", "", 'm'},
     {"helix-angle", "beta", 0},
     {"help", "", 'h', false},
@@ -19,7 +19,7 @@ constexpr std::array<OptionSpec, 3> kSpecs{{
 struct OptionsCase {
     const char* name;
     std::vector<std::string_view> words;
-    // Per spec: the value, "<flag>" for a flag given, "-" when not given.
+    // Per option: the value, "<flag>" for a flag given, "-" when not given.
     std::array<const char*, 3> values;
     std::vector<std::string_view> positionals;
     const char* error;
@@ -33,16 +33,16 @@ class Options : public ::testing::TestWithParam<OptionsCase> {};
 
 TEST_P(Options, Parse) {
     const OptionsCase& row = GetParam();
-    const ParsedOptions parsed = parseOptions(kSpecs, row.words);
+    const ParsedOptions parsed = parseOptions(kOptionTable, row.words);
     EXPECT_EQ(parsed.error, row.error);
     if (!parsed.ok()) {
         return;
     }
-    for (std::size_t i = 0; i < kSpecs.size(); ++i) {
-        const std::string shown = !parsed.values[i]      ? "-"
-                                  : kSpecs[i].takesValue ? std::string(*parsed.values[i])
-                                                         : "<flag>";
-        EXPECT_EQ(shown, row.values[i]) << kSpecs[i].name;
+    for (std::size_t i = 0; i < kOptionTable.size(); ++i) {
+        const std::string shown = !parsed.values[i]            ? "-"
+                                  : kOptionTable[i].takesValue ? std::string(*parsed.values[i])
+                                                               : "<flag>";
+        EXPECT_EQ(shown, row.values[i]) << kOptionTable[i].name;
     }
     EXPECT_EQ(parsed.positionals, row.positionals);
 }
