@@ -167,17 +167,26 @@ GearRun computeGear(GearInputs inputs) {
     return run;
 }
 
-GearRun computeGearFromTexts(const std::array<std::string_view, 6>& texts) {
-    GearInputs inputs;
+InputsReading readInputs(const std::array<std::string_view, 6>& texts) {
+    InputsReading reading;
     for (std::size_t i = 0; i < kInputsInReadingOrder.size(); ++i) {
         const InputField field = kInputsInReadingOrder[i];
-        InputReading reading = readInput(field, texts[i]);
-        if (reading.fault) {
-            return {GearResults{}, std::move(reading.fault)};
+        InputReading input = readInput(field, texts[i]);
+        if (input.fault) {
+            reading.fault = std::move(input.fault);
+            return reading;
         }
-        inputs.set(field, reading.value);
+        reading.inputs.set(field, input.value);
     }
-    return computeGear(inputs);
+    return reading;
+}
+
+GearRun computeGearFromTexts(const std::array<std::string_view, 6>& texts) {
+    InputsReading reading = readInputs(texts);
+    if (reading.fault) {
+        return {GearResults{}, std::move(reading.fault)};
+    }
+    return computeGear(reading.inputs);
 }
 
 }  // namespace involute::calc

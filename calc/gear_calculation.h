@@ -55,8 +55,9 @@ struct GearResults {
     ProfileBranch branch = ProfileBranch::startAndTip;
 };
 
-// The quantity a step computes, for naming it in a fault.
-enum class Quantity { alphaT, d, db, betaB, pbn, gS, L };
+// The quantity a step computes, for naming it in a fault. The roll angles are
+// derived from the results for setting up a profile tester (calc/roll_angles.h).
+enum class Quantity { alphaT, d, db, betaB, pbn, gS, L, xiS, xiA };
 
 enum class FaultKind {
     emptyField,
@@ -85,6 +86,15 @@ struct InputReading {
 
 // Converts one field's text, naming the field and the text in a fault.
 [[nodiscard]] InputReading readInput(InputField field, std::string_view text);
+
+struct InputsReading {
+    GearInputs inputs;
+    std::optional<GearFault> fault;  // the first field, in reading order, that is not a number
+};
+
+// Converts the six texts in reading order, stopping at the first that is not
+// a number.
+[[nodiscard]] InputsReading readInputs(const std::array<std::string_view, 6>& texts);
 
 struct GearRun {
     GearResults results;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iconv.h>
 #include <ostream>
 
 #include <cmath>
@@ -11,9 +10,12 @@
 #include <vector>
 
 #include "calc/number_text.h"
+#include "tests/support/gb2312.h"
 
 namespace involute::calc {
 namespace {
+
+using involute::testing::fitsGb2312;
 
 // Results as the window would show them; "-" for a result never computed.
 std::vector<std::string> shown(const GearResults& results) {
@@ -218,24 +220,6 @@ INSTANTIATE_TEST_SUITE_P(
                   InputField::startDiameter,
                   "计算安装距离时数值超出范围，请检查渐开线起始圆 1E+200"}),
     [](const auto& row) { return row.param.name; });
-
-// Every text the user may read must be representable in GB2312.
-bool fitsGb2312(const std::string& utf8) {
-    iconv_t converter = iconv_open("GB2312", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        ADD_FAILURE() << "iconv has no GB2312";
-        return false;
-    }
-    std::string input = utf8;
-    std::string output(input.size() * 2 + 4, '\0');
-    char* in = input.data();
-    char* out = output.data();
-    std::size_t inLeft = input.size();
-    std::size_t outLeft = output.size();
-    const std::size_t converted = iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    return converted != static_cast<std::size_t>(-1) && inLeft == 0;
-}
 
 TEST(GearFaults, MessagesAreGb2312) {
     const std::array<std::array<std::string_view, 6>, 7> failing{{

@@ -1,0 +1,151 @@
+// `involute batch`: a CSV table of gears in, one output row per input row.
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/cli/batch_rows.h"
+#include "app/cli/csv_reader.h"
+#include "app/cli/exit_status.h"
+#include "app/cli/help_text.h"
+#include "app/cli/options.h"
+#include "app/cli/subcommands.h"
+#include "app/cli/table_layout.h"
+
+namespace involute::cli {
+
+namespace {
+
+enum Option : std::size_t { kFormat, kOutput, kHelp, kVersion, kOptionCount };
+
+constexpr std::array<CommandOption, kOptionCount> kOptionTable{{
+    {"format", "", 'f'},
+    {"output", "", 'o'},
+    {"help", "", 'h', false},
+    {"version", "", 0, false},
+}};
+
+int usageError(const Streams& streams, std::string_view problem) {
+    streams.err << "involute batch: " << problem << '\n' << kSeeHelp;
+    return kExitUsage;
+}
+
+std::string whereIs(std::string_view source, std::size_t line) {
+    return std::string(source) + " 第 " + std::to_string(line) + " 行：";
+}
+
+}  // namespace
+
+int runBatch(std::span<const std::string_view> words, const Streams& streams) {
+    const ParsedOptions parsed = parseOptions(kOptionTable, words);
+    if (!parsed.ok()) {
+        return usageError(streams, parsed.error);
+    }
+    if (parsed.values[kHelp]) {
+        streams.out << helpText();
+        return kExitOk;
+    }
+    if (parsed.values[kVersion]) {
+        streams.out << versionText();
+        return kExitOk;
+    }
+    if (parsed.positionals.size() > 1) {
+        return usageError(streams, "batch 只读一个文件，却给了 " +
+                                       std::to_string(parsed.positionals.size()) + " 个");
+    }
+    const std::string_view formatName = parsed.values[kFormat].value_or("csv");
+    if (formatName != "csv" && formatName != "json") {
+        return usageError(streams,
+                          "未知的输出格式 “" + std::string(formatName) + "”（可用 csv、json）");
+    }
+    const BatchFormat format = formatName == "json" ? BatchFormat::json : BatchFormat::csv;
+
+    // Input.
+    const std::string_view inputName = parsed.positionals.empty() ? "-" : parsed.positionals[0];
+    const bool fromStandardInput = inputName == "-";
+    const std::string source = fromStandardInput ? "标准输入" : "“" + std::string(inputName) + "”";
+    std::ifstream inputFile;
+    if (!fromStandardInput) {
+        const std::filesystem::path path(inputName);
+        std::error_code error;
+        if (std::filesystem::is_directory(path, error)) {
+            return usageError(streams, "无法读取 " + source + "：这是一个目录");
+        }
+        inputFile.open(path, std::ios::binary);
+        if (!inputFile) {
+            return usageError(streams, "无法读取 " + source + "：文件不存在或没有读权限");
+        }
+    }
+    std::istream& input = fromStandardInput ? streams.in : inputFile;
+
+    // Output, checked before anything is written to it.
+    const std::string_view outputName = parsed.values[kOutput].value_or("-");
+    const bool toStandardOutput = outputName == "-";
+    const std::string destination =
+        toStandardOutput ? "标准输出" : "“" + std::string(outputName) + "”";
+    if (!toStandardOutput && !fromStandardInput) {
+        std::error_code error;
+        if (std::filesystem::equivalent(inputName, outputName, error)) {
+            return usageError(streams, "输出文件 " + destination + " 就是输入文件");
+        }
+    }
+
+    CsvReader reader(input);
+    const auto reportReaderStop = [&](CsvReader::Status status) {
+        if (status == CsvReader::Status::readError) {
+            streams.err << "involute batch: 读取 " << source << " 时出错\n";
+        } else {
+            streams.err << "involute batch: " << whereIs(source, reader.problemLine())
+                        << reader.problem() << '\n';
+        }
+        return kExitUsage;
+    };
+
+    // Header: the first record that is not blank.
+    CsvReader::Status status = CsvReader::Status::record;
+    while ((status = reader.next()) == CsvReader::Status::record && isBlankRecord(reader)) {
+    }
+    if (status == CsvReader::Status::end) {
+        streams.err << "involute batch: " << source << " 是空的，没有表头\n";
+        return kExitUsage;
+    }
+    if (status != CsvReader::Status::record) {
+        return reportReaderStop(status);
+    }
+    std::vector<std::string_view> header;
+    for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
+        header.push_back(reader.field(i));
+    }
+    const TableLayoutReading table = layoutFromHeader(header);
+    if (!table.problem.empty()) {
+        streams.err << "involute batch: " << whereIs(source, reader.recordLine()) << table.problem
+                    << '\n';
+        return kExitUsage;
+    }
+
+    std::ofstream outputFile;
+    if (!toStandardOutput) {
+        outputFile.open(std::filesystem::path(outputName), std::ios::binary | std::ios::trunc);
+        if (!outputFile) {
+            return usageError(streams, "无法写入 " + destination);
+        }
+    }
+    const BatchTally tally =
+        writeRows(reader, table.layout, format, toStandardOutput ? streams.out : outputFile);
+    if (!tally.written) {
+        streams.err << "involute batch: 写入 " << destination << " 时出错\n";
+        return kExitUsage;
+    }
+    if (tally.stop != CsvReader::Status::end) {
+        return reportReaderStop(tally.stop);
+    }
+    if (tally.failedRows > 0) {
+        streams.err << "involute batch: " << tally.rows << " 行中有 " << tally.failedRows
+                    << " 行未能算出，见 status 列\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace involute::cli

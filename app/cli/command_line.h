@@ -1,0 +1,26 @@
+// The command line: `involute calc` computes one gear, `involute batch` a
+// CSV table of gears. Neither needs a display: nothing here touches a window
+// toolkit.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace involute::cli {
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// `words` are the arguments after the program name, subcommand first.
+// Returns the exit status (app/cli/exit_status.h).
+[[nodiscard]] int runCommandLine(std::span<const std::string_view> words, const Streams& streams);
+
+// The same on the process's arguments and standard streams.
+[[nodiscard]] int runCommandLine(int argc, char** argv);
+
+}  // namespace involute::cli

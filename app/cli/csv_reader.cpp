@@ -1,0 +1,173 @@
+#include "app/cli/csv_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace involute::cli {
+
+namespace {
+
+constexpr std::size_t kChunkBytes = std::size_t{1} << 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+enum class State {
+    fieldStart,     // nothing of the field read yet
+    unquoted,       // inside a field without quotes
+    quoted,         // inside a quoted field
+    quoteInQuoted,  // a quote inside a quoted field: its end, or the first of a doubled quote
+};
+
+}  // namespace
+
+CsvReader::CsvReader(std::istream& input, std::size_t maxRecordBytes)
+    : input_(input), maxRecordBytes_(maxRecordBytes), chunk_(kChunkBytes) {}
+
+std::string_view CsvReader::field(std::size_t index) const {
+    const std::size_t begin = index == 0 ? 0 : fieldEnds_[index - 1];
+    return std::string_view(text_).substr(begin, fieldEnds_[index] - begin);
+}
+
+bool CsvReader::refill() {
+    pos_ = 0;
+    end_ = 0;
+    // Fill the whole chunk unless the input ends, so that the byte order mark
+    // is seen whole even on a pipe that delivers a byte at a time.
+    while (end_ < chunk_.size() && input_) {
+        input_.read(chunk_.data() + end_, static_cast<std::streamsize>(chunk_.size() - end_));
+        end_ += static_cast<std::size_t>(input_.gcount());
+    }
+    if (input_.bad()) {
+        readFailed_ = true;
+        return false;
+    }
+    if (!started_) {
+        started_ = true;
+        if (std::string_view(chunk_.data(), end_).starts_with(kByteOrderMark)) {
+            hadByteOrderMark_ = true;
+            pos_ = kByteOrderMark.size();
+        }
+    }
+    return pos_ < end_;
+}
+
+CsvReader::Status CsvReader::malformed(std::size_t line, std::string problem) {
+    finished_ = true;
+    problem_ = std::move(problem);
+    problemLine_ = line;
+    return Status::malformed;
+}
+
+CsvReader::Status CsvReader::next() {
+    text_.clear();
+    fieldEnds_.clear();
+    if (finished_) {
+        return Status::end;
+    }
+    recordLine_ = line_;
+    State state = State::fieldStart;
+    std::size_t quoteLine = 0;  // where the open quoted field began
+    bool sawAnything = false;
+
+    for (;;) {
+        if (pos_ == end_) {
+            if (text_.size() + fieldEnds_.size() > maxRecordBytes_) {
+                return malformed(recordLine_,
+                                 "记录超过 " + std::to_string(maxRecordBytes_ >> 10) + " KiB" +
+                                     (state == State::quoted ? "，可能是引号没有闭合" : ""));
+            }
+            if (!refill()) {
+                finished_ = true;
+                if (readFailed_) {
+                    return Status::readError;
+                }
+                if (state == State::quoted) {
+                    return malformed(quoteLine, "引号没有闭合");
+                }
+                if (!sawAnything) {
+                    return Status::end;
+                }
+                endField();
+                return Status::record;
+            }
+        }
+
+        if (skipLineFeed_) {
+            skipLineFeed_ = false;
+            if (chunk_[pos_] == '\n') {
+                ++pos_;
+                continue;
+            }
+        }
+        sawAnything = true;
+
+        if (state == State::unquoted || state == State::quoted) {
+            // Take the plain run up to the next byte that matters at once.
+            const char* begin = chunk_.data() + pos_;
+            const char* stop = chunk_.data() + end_;
+            const char* special =
+                state == State::unquoted
+                    ? std::find_if(
+                          begin, stop,
+                          [](char c) { return c == ',' || c == '\n' || c == '\r' || c == '"'; })
+                    : std::find_if(begin, stop, [](char c) { return c == '"' || c == '\n'; });
+            text_.append(begin, special);
+            pos_ += static_cast<std::size_t>(special - begin);
+            if (special == stop) {
+                continue;
+            }
+        }
+
+        const char c = chunk_[pos_++];
+        switch (state) {
+            case State::fieldStart:
+            case State::unquoted:
+                if (c == ',') {
+                    endField();
+                    state = State::fieldStart;
+                } else if (c == '\n' || c == '\r') {
+                    skipLineFeed_ = c == '\r';
+                    ++line_;
+                    endField();
+                    return Status::record;
+                } else if (c == '"') {
+                    if (state == State::unquoted) {
+                        return malformed(line_,
+                                         "字段中间出现引号（含引号的字段须整个放在引号内，"
+                                         "内部的引号写两次）");
+                    }
+                    quoteLine = line_;
+                    state = State::quoted;
+                } else {
+                    text_ += c;
+                    state = State::unquoted;
+                }
+                break;
+            case State::quoted:
+                if (c == '"') {
+                    state = State::quoteInQuoted;
+                } else {
+                    ++line_;  // a line break kept inside the field
+                    text_ += c;
+                }
+                break;
+            case State::quoteInQuoted:
+                if (c == '"') {
+                    text_ += '"';
+                    state = State::quoted;
+                } else if (c == ',') {
+                    endField();
+                    state = State::fieldStart;
+                } else if (c == '\n' || c == '\r') {
+                    skipLineFeed_ = c == '\r';
+                    ++line_;
+                    endField();
+                    return Status::record;
+                } else {
+                    return malformed(line_, "引号后紧跟着其他字符（字段须在引号处结束）");
+                }
+                break;
+        }
+    }
+}
+
+}  // namespace involute::cli

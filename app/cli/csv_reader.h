@@ -1,0 +1,69 @@
+// A streaming reader of CSV files (RFC 4180).
+//
+// Reads fields separated by commas, records ended by CRLF, LF or CR, fields in
+// double quotes with doubled quotes inside and line breaks kept, and skips a
+// UTF-8 byte order mark at the start. It holds one record at a time in buffers
+// it reuses, so memory stays the same however long the file is; a record is
+// limited in size so that a quote left open cannot swallow the rest of a long
+// file.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace involute::cli {
+
+class CsvReader {
+  public:
+    static constexpr std::size_t kDefaultMaxRecordBytes = std::size_t{1} << 20;
+
+    explicit CsvReader(std::istream& input, std::size_t maxRecordBytes = kDefaultMaxRecordBytes);
+
+    enum class Status {
+        record,     // a record was read
+        end,        // no more records
+        malformed,  // not CSV: see problem() and problemLine()
+        readError,  // the input could not be read
+    };
+
+    // Reads the next record; an empty line is a record of one empty field.
+    Status next();
+
+    [[nodiscard]] std::size_t fieldCount() const { return fieldEnds_.size(); }
+    [[nodiscard]] std::string_view field(std::size_t index) const;
+    // The line the last record starts on, counting from 1.
+    [[nodiscard]] std::size_t recordLine() const { return recordLine_; }
+    [[nodiscard]] bool hadByteOrderMark() const { return hadByteOrderMark_; }
+
+    // Why the input is not CSV, in Chinese, and the line where that shows.
+    [[nodiscard]] const std::string& problem() const { return problem_; }
+    [[nodiscard]] std::size_t problemLine() const { return problemLine_; }
+
+  private:
+    bool refill();
+    Status malformed(std::size_t line, std::string problem);
+    void endField() { fieldEnds_.push_back(text_.size()); }
+
+    std::istream& input_;
+    std::size_t maxRecordBytes_;
+    std::vector<char> chunk_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    bool started_ = false;
+    bool finished_ = false;
+    bool readFailed_ = false;
+    bool skipLineFeed_ = false;  // the last record ended in CR: a LF next belongs to it
+    bool hadByteOrderMark_ = false;
+
+    std::string text_;                    // the fields of the record, one after another
+    std::vector<std::size_t> fieldEnds_;  // where each field ends in text_
+    std::size_t line_ = 1;
+    std::size_t recordLine_ = 0;
+    std::string problem_;
+    std::size_t problemLine_ = 0;
+};
+
+}  // namespace involute::cli

@@ -1,0 +1,124 @@
+#include "app/cli/gear_report.h"
+
+#include "app/cli/json_writer.h"
+#include "calc/number_text.h"
+#include "calc/roll_angles.h"
+
+namespace involute::cli {
+
+namespace {
+
+// Terminal columns a text takes: CJK characters take two.
+std::size_t displayWidth(std::string_view utf8) {
+    std::size_t width = 0;
+    for (std::size_t pos = 0; pos < utf8.size(); ++pos) {
+        const auto byte = static_cast<unsigned char>(utf8[pos]);
+        if ((byte & 0xC0) == 0x80) {
+            continue;
+        }
+        // Three-byte sequences from E2 BA 80 (U+2E80) on are CJK and full-width forms.
+        const bool wide = byte >= 0xE3 || (byte == 0xE2 && pos + 1 < utf8.size() &&
+                                           static_cast<unsigned char>(utf8[pos + 1]) >= 0xBA);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+constexpr std::size_t kTextValueColumn = 17;
+constexpr std::string_view kAbsentInText = "无";
+
+}  // namespace
+
+std::string_view fieldKey(calc::InputField field) {
+    switch (field) {
+        case calc::InputField::module:
+            return "module";
+        case calc::InputField::teeth:
+            return "teeth";
+        case calc::InputField::pressureAngle:
+            return "pressure_angle";
+        case calc::InputField::helixAngle:
+            return "helix_angle";
+        case calc::InputField::tipDiameter:
+            return "tip_diameter";
+        case calc::InputField::startDiameter:
+            return "start_diameter";
+    }
+    return {};
+}
+
+GearReport evaluateGear(const std::array<std::string_view, 6>& texts) {
+    GearReport report;
+    calc::InputsReading reading = calc::readInputs(texts);
+    if (reading.fault) {
+        report.fault = std::move(reading.fault);
+        return report;
+    }
+    calc::GearRun run = calc::computeGear(reading.inputs);
+    if (run.fault) {
+        report.fault = std::move(run.fault);
+        return report;
+    }
+    calc::ProfileAngles angles = calc::profileAngles(reading.inputs, run.results);
+    if (angles.fault) {
+        report.fault = std::move(angles.fault);
+        return report;
+    }
+    const calc::GearResults& r = run.results;
+    report.values = {r.d, r.db, r.betaB, r.pbn, r.gS, r.L, angles.alphaT, angles.xiS, angles.xiA};
+    return report;
+}
+
+void appendTextResults(std::string& out, const GearReport& report) {
+    for (std::size_t i = 0; i < kResultCount; ++i) {
+        const std::string_view label = kResultColumns[i].label;
+        out += label;
+        out.append(kTextValueColumn - 1 - displayWidth(label), ' ');
+        const std::optional<double>& value = report.values[i];
+        out += value ? calc::textFromNumber(*value) : std::string(kAbsentInText);
+        out += '\n';
+    }
+}
+
+void appendJsonResults(std::string& out, const GearReport& report) {
+    for (std::size_t i = 0; i < kResultCount; ++i) {
+        if (i > 0) {
+            out += ',';
+        }
+        out += '"';
+        out += kResultColumns[i].key;
+        out += "\":";
+        appendJsonNumber(out, report.values[i]);
+    }
+}
+
+void appendJsonFault(std::string& out, const calc::GearFault& fault) {
+    out += "\"code\":";
+    appendJsonString(out, calc::faultCode(fault.kind));
+    out += ",\"field\":";
+    appendJsonString(out, fieldKey(fault.field));
+    out += ",\"message\":";
+    appendJsonString(out, fault.message);
+}
+
+void appendCsvResultHeader(std::string& out) {
+    for (std::size_t i = 0; i < kResultCount; ++i) {
+        if (i > 0) {
+            out += ',';
+        }
+        out += kResultColumns[i].key;
+    }
+}
+
+void appendCsvResults(std::string& out, const GearReport& report) {
+    for (std::size_t i = 0; i < kResultCount; ++i) {
+        if (i > 0) {
+            out += ',';
+        }
+        if (report.values[i]) {
+            out += calc::textFromNumber(*report.values[i]);
+        }
+    }
+}
+
+}  // namespace involute::cli

@@ -1,0 +1,56 @@
+#include "app/cli/help_text.h"
+
+namespace involute::cli {
+
+std::string_view helpText() {
+    return R"(involute：斜齿及直齿渐开线圆柱齿轮的几何计算
+
+用法：
+  involute                                   打开计算窗口
+  involute calc [选项]                       计算一个齿轮
+  involute batch [文件|-] [-f csv|json] [-o 输出文件]
+                                             逐行计算 CSV 表中的齿轮
+  involute --help | --version
+
+calc 的输入（省略的取窗口中的示例值）：
+  -m, --module 数值                          法向模数 (2.25)
+  -z, --teeth 数值                           齿数 (25)
+      --pressure-angle, --alpha 度数         法向压力角 (20)
+      --helix-angle, --beta 度数             螺旋角 (25)
+      --tip-diameter, --da 数值              大径 (65.7)
+      --start-diameter, --ds 数值            渐开线起始圆直径 (57.9)
+  -f, --format text|json|csv                 输出格式，默认 text
+  数值的写法与窗口中相同：2.25、.5、-1e3，也可用全角数字 ２．２５。
+
+calc 的输出：
+  d 分度圆直径，db 基圆直径，beta_b 基圆螺旋角（度），p_bn 基节，
+  g_s 安装距离，L 记录长度，alpha_t 端面压力角（度），
+  xi_s、xi_a 起始圆和齿顶圆处的展开角 2g/db（度）。
+  大径或起始圆直径为 0 时，窗口显示为 0 的结果这里也是 0，
+  无法得到的展开角留空（JSON 中为 null）。
+  计算失败时错误信息写到标准错误；用 json 格式时另输出一个
+  {"error":{"code":...,"field":...,"message":...}} 对象。
+
+batch：
+  读取 CSV 文件（RFC 4180，UTF-8，可带 BOM）；省略文件或写 - 时读标准输入。
+  表头须含六个输入列，顺序不限，列名用 calc 的长选项名（如 module、
+  tip-diameter 或 tip_diameter）、短名（m、z、alpha、beta、da、ds）
+  或窗口中的名称（模数、齿数、压力角、螺旋角、大径、渐开线起始圆）。
+  每个数据行输出一行，顺序与输入相同：line（输入中的行号），六个输入，
+  其他输入列（与输出列同名的除外），上述结果，status（ok 或错误代码），
+  field（出错的输入）和 message（错误信息）。出错的行不影响其他行；
+  全空的行跳过。输入带 BOM 时 CSV 输出也带 BOM。
+  -f, --format csv|json                      输出格式，默认 csv；json 为每行一个对象
+  -o, --output 文件                          写入文件，默认写到标准输出
+
+退出状态：
+  0 全部算出；1 计算失败或有行失败；
+  2 用法错误、文件无法读写或不是有效的 CSV 表。
+)";
+}
+
+std::string_view versionText() {
+    return "involute " INVOLUTE_VERSION "\n";
+}
+
+}  // namespace involute::cli

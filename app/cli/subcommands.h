@@ -1,0 +1,14 @@
+// The subcommands, each given the words after its name.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "app/cli/command_line.h"
+
+namespace involute::cli {
+
+[[nodiscard]] int runCalc(std::span<const std::string_view> words, const Streams& streams);
+[[nodiscard]] int runBatch(std::span<const std::string_view> words, const Streams& streams);
+
+}  // namespace involute::cli

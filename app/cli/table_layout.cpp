@@ -1,0 +1,173 @@
+#include "app/cli/table_layout.h"
+
+#include <optional>
+
+#include "app/cli/gear_report.h"
+#include "calc/gear_calculation.h"
+#include "calc/number_text.h"
+
+namespace involute::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 6> kShortNames{"m", "z", "alpha", "beta", "da", "ds"};
+constexpr std::array<std::string_view, 4> kRowColumns{"line", "status", "field", "message"};
+
+// Drops blanks (space, tab, ideographic space) anywhere, lowers ASCII
+// letters and reads '-' as '_'.
+std::string normalized(std::string_view name) {
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    std::string result;
+    for (std::size_t pos = 0; pos < name.size(); ++pos) {
+        if (name.substr(pos).starts_with(kIdeographicSpace)) {
+            pos += kIdeographicSpace.size() - 1;
+            continue;
+        }
+        const char c = name[pos];
+        if (c == ' ' || c == '\t') {
+            continue;
+        }
+        if (c >= 'A' && c <= 'Z') {
+            result += static_cast<char>(c - 'A' + 'a');
+        } else {
+            result += c == '-' ? '_' : c;
+        }
+    }
+    return result;
+}
+
+std::optional<std::size_t> inputNamed(std::string_view name) {
+    const std::string key = normalized(name);
+    for (std::size_t i = 0; i < calc::kInputsInReadingOrder.size(); ++i) {
+        const calc::InputField field = calc::kInputsInReadingOrder[i];
+        if (key == fieldKey(field) || key == kShortNames[i] || key == calc::fieldLabel(field)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto begin = text.find_first_not_of(" \t");
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
+bool isUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        const std::size_t length = lead < 0x80   ? 1
+                                   : lead < 0xC2 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF5 ? 4
+                                                 : 0;
+        if (length == 0 || pos + length > text.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[pos + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        pos += length;
+    }
+    return true;
+}
+
+// Why the six inputs could not all be found, with a hint at the likely cause.
+std::string missingInputsProblem(std::span<const std::string_view> header,
+                                 const std::array<std::optional<std::size_t>, 6>& found) {
+    std::string problem;
+    bool allNumbers = true;
+    bool utf8 = true;
+    for (const std::string_view cell : header) {
+        allNumbers = allNumbers && calc::numberFromText(cell).ok();
+        utf8 = utf8 && isUtf8(cell);
+    }
+    if (allNumbers) {
+        problem = "这一行像是数据：文件缺少表头。";
+    } else if (!utf8) {
+        problem = "表头不是 UTF-8 文本，请把文件另存为 UTF-8 编码。";
+    } else if (header.size() == 1 && header[0].find_first_of(";\t") != std::string_view::npos) {
+        problem = "字段须用逗号分隔。";
+    }
+    problem += "表头缺少";
+    bool first = true;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (!found[i]) {
+            const calc::InputField field = calc::kInputsInReadingOrder[i];
+            problem += first ? " " : "、";
+            problem += calc::fieldLabel(field);
+            problem += " (";
+            problem += fieldKey(field);
+            problem += ")";
+            first = false;
+        }
+    }
+    problem +=
+        " 列。表头须含 module、teeth、pressure_angle、helix_angle、tip_diameter、"
+        "start_diameter 六列（或窗口中的名称 模数、齿数、压力角、螺旋角、大径、渐开线起始圆），"
+        "顺序不限";
+    return problem;
+}
+
+}  // namespace
+
+bool isOutputColumnName(std::string_view name) {
+    for (const calc::InputField field : calc::kInputsInReadingOrder) {
+        if (name == fieldKey(field)) {
+            return true;
+        }
+    }
+    for (const ResultColumn& column : kResultColumns) {
+        if (name == column.key) {
+            return true;
+        }
+    }
+    for (const std::string_view column : kRowColumns) {
+        if (name == column) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TableLayoutReading layoutFromHeader(std::span<const std::string_view> header) {
+    TableLayoutReading reading;
+    TableLayout& layout = reading.layout;
+    layout.columnCount = header.size();
+
+    std::array<std::optional<std::size_t>, 6> found;
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        const std::optional<std::size_t> input = inputNamed(header[column]);
+        if (!input) {
+            if (!isOutputColumnName(trimmed(header[column]))) {
+                layout.echoedColumns.push_back(column);
+                layout.echoedNames.emplace_back(header[column]);
+            }
+            continue;
+        }
+        if (found[*input]) {
+            reading.problem = "表头第 " + std::to_string(*found[*input] + 1) + " 列 “" +
+                              std::string(header[*found[*input]]) + "” 和第 " +
+                              std::to_string(column + 1) + " 列 “" + std::string(header[column]) +
+                              "” 都是" +
+                              std::string(calc::fieldLabel(calc::kInputsInReadingOrder[*input]));
+            return reading;
+        }
+        found[*input] = column;
+    }
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (!found[i]) {
+            reading.problem = missingInputsProblem(header, found);
+            return reading;
+        }
+        layout.inputColumns[i] = *found[i];
+    }
+    return reading;
+}
+
+}  // namespace involute::cli
