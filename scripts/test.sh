@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors, checks the
-# formatting, runs every test, runs every test again under
+# formatting, runs every test, runs clang-tidy, runs every test again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes every fuzz
 # target for $INVOLUTE_FUZZ_SECONDS (default 60) seconds each.
 set -euo pipefail
@@ -16,6 +16,8 @@ cmake --build "$build"
 scripts/check-format.sh
 
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
 
 # The same tests, built in build/asan (CMakePresets.json).
 CTEST_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset asan
