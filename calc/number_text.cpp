@@ -76,6 +76,26 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The largest double, 1.7976931348623157E+308, prints with fifteen digits as
+// 1.79769313486232E+308, just above itself, where a double overflows. A
+// mantissa of leading exponent 308 up to those printed digits reads as the
+// largest double, so that every result text can be typed back in.
+bool withinPrintedLargest(std::string_view mantissa, std::int64_t leadExponent) {
+    if (leadExponent != 308) {
+        return false;
+    }
+    std::string digits;
+    for (const char c : mantissa) {
+        if (isDigit(c) && !(digits.empty() && c == '0')) {
+            digits.push_back(c);
+        }
+    }
+    while (!digits.empty() && digits.back() == '0') {
+        digits.pop_back();
+    }
+    return digits <= "179769313486232";
+}
+
 }  // namespace
 
 NumberFromText numberFromText(std::string_view text) {
@@ -149,6 +169,7 @@ NumberFromText numberFromText(std::string_view text) {
     if (mantissaDigits == 0) {
         return {0.0, NumberTextFault::notANumber};
     }
+    const std::string_view mantissa(ascii.data() + numberStart, pos - numberStart);
     if (pos < end && (ascii[pos] == 'e' || ascii[pos] == 'E')) {
         ++pos;
         bool negativeExponent = false;
@@ -178,6 +199,8 @@ NumberFromText numberFromText(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         if (!sawSignificant || leadExponent < 0) {
             magnitude = 0.0;
+        } else if (withinPrintedLargest(mantissa, leadExponent)) {
+            magnitude = std::numeric_limits<double>::max();
         } else {
             return {0.0, NumberTextFault::tooLarge};
         }

@@ -26,7 +26,9 @@ struct NumberFromText {
 // Reads [blanks] [sign] digits [. [digits]] | . digits, then an optional
 // exponent (e or E, [sign] digits), then [blanks]. Blanks are space, tab and
 // the ideographic space. The value is the double nearest to the decimal text;
-// a value too small for a double rounds, to zero if need be.
+// a value too small for a double rounds, to zero if need be. A value too large
+// is an error, except up to 1.79769313486232E+308, the largest double as
+// textFromNumber prints it, which reads as the largest double.
 [[nodiscard]] NumberFromText numberFromText(std::string_view text);
 
 // General form with at most 15 significant digits, trailing zeros dropped:

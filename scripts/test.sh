@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors, checks the
-# formatting and runs every test.
+# formatting, runs every test, runs clang-tidy, runs every test again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes every fuzz
+# target for $INVOLUTE_FUZZ_SECONDS (default 60) seconds each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -14,3 +16,10 @@ cmake --build "$build"
 scripts/check-format.sh
 
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
+
+# The same tests, built in build/asan (CMakePresets.json).
+CTEST_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset asan
+
+scripts/fuzz.sh "${INVOLUTE_FUZZ_SECONDS:-60}"

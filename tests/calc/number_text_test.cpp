@@ -50,6 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"MixedWidths", "2５.７", 25.7}, ReadCase{"RoundsCorrectly", "0.1", 0.1},
         ReadCase{"HalfwayRoundsToEven", "9007199254740993", 9007199254740992.0},
         ReadCase{"LargestDouble", "1.7976931348623157e308", std::numeric_limits<double>::max()},
+        ReadCase{"PrintedLargestDouble", "1.79769313486232E+308",
+                 std::numeric_limits<double>::max()},
+        ReadCase{"PrintedLargestDoubleOtherwiseWritten",
+                 "-０１７９７６９３１３４８６２３２０．e２９３",
+                 -std::numeric_limits<double>::max()},
         ReadCase{"SmallestSubnormal", "4.9406564584124654e-324",
                  std::numeric_limits<double>::denorm_min()},
         ReadCase{"UnderflowRoundsToZero", "1e-400", 0.0},
@@ -101,6 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"OverlongUtf8Digit", "\xC0\xB5", NumberTextFault::notANumber},
         RejectCase{"TooLarge", "1e309", NumberTextFault::tooLarge},
         RejectCase{"NegativeTooLarge", "-2e308", NumberTextFault::tooLarge},
+        RejectCase{"JustAbovePrintedLargestDouble", "1.797693134862320001e308",
+                   NumberTextFault::tooLarge},
+        RejectCase{"AbovePrintedLargestDoubleByExponent", "1.79769313486232e309",
+                   NumberTextFault::tooLarge},
         RejectCase{"HugeExponent", "1e99999999999999999999", NumberTextFault::tooLarge}),
     [](const auto& row) { return row.param.name; });
 
@@ -134,6 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"SmallestPlain", 0.0001, "0.0001"},
                       FormatCase{"ExponentMinusFive", 0.00001, "1E-05"},
                       FormatCase{"LargeExponent", 1.5e300, "1.5E+300"},
+                      FormatCase{"LargestDouble", std::numeric_limits<double>::max(),
+                                 "1.79769313486232E+308"},
                       FormatCase{"Subnormal", 4.9406564584124654e-324, "4.94065645841247E-324"},
                       FormatCase{"Negative", -2.5, "-2.5"}, FormatCase{"Zero", 0.0, "0"},
                       FormatCase{"NegativeZero", -0.0, "0"},
@@ -155,7 +166,9 @@ TEST(TextFromNumber, IgnoresTheProcessLocale) {
 }
 
 TEST(TextFromNumber, ReadsBackToTheSameText) {
-    for (const double value : {62.065007941640147, 1e-300, 6.02214076e23, -0.1, 1.0 / 3.0}) {
+    for (const double value :
+         {62.065007941640147, 1e-300, 6.02214076e23, -0.1, 1.0 / 3.0,
+          std::numeric_limits<double>::max(), -std::numeric_limits<double>::denorm_min()}) {
         const std::string text = textFromNumber(value);
         const NumberFromText number = numberFromText(text);
         ASSERT_TRUE(number.ok()) << text;

@@ -92,6 +92,7 @@ TEST_P(FailedStart, ReportsAndReturnsToTheField) {
         window.type(field, text);
     }
     std::vector<std::string> inputsBefore;
+    inputsBefore.reserve(ui::kInputFields.size());
     for (const Control field : ui::kInputFields) {
         inputsBefore.push_back(window.text(field));
     }
