@@ -1,0 +1,148 @@
+// Fuzzes `involute batch` on in-memory streams.
+//
+// The first byte picks the output format (even: CSV, odd: JSON Lines); the
+// rest is the input table. Whatever the input: the batch either writes one
+// output row per data record of the input, in order, each with a known
+// status, and exits 0 when all are ok and 1 otherwise; or it stops with one
+// clear error naming the line, exit 2, having written no more rows than the
+// input had.
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/cli/batch_rows.h"
+#include "app/cli/command_line.h"
+#include "app/cli/csv_reader.h"
+#include "app/cli/exit_status.h"
+#include "fuzz/fuzz_check.h"
+
+namespace {
+
+using involute::fuzz::require;
+namespace cli = involute::cli;
+
+struct InputShape {
+    std::size_t dataRecords = 0;  // non-blank records after the header
+    bool wellFormed = true;       // the reader got to the end
+};
+
+// What the table holds, as the batch's own reader sees it.
+InputShape shapeOf(const std::string& table) {
+    std::istringstream in(table);
+    cli::CsvReader reader(in);
+    InputShape shape;
+    bool sawHeader = false;
+    cli::CsvReader::Status status;
+    while ((status = reader.next()) == cli::CsvReader::Status::record) {
+        if (cli::isBlankRecord(reader)) {
+            continue;
+        }
+        if (sawHeader) {
+            ++shape.dataRecords;
+        }
+        sawHeader = true;
+    }
+    shape.wellFormed = status == cli::CsvReader::Status::end;
+    return shape;
+}
+
+bool isKnownStatus(std::string_view status) {
+    for (const std::string_view known :
+         {"ok", "empty_field", "not_a_number", "out_of_range", "overflow", "base_helix_undefined",
+          "start_circle_inside_base_circle", "tip_circle_inside_base_circle",
+          "wrong_field_count"}) {
+        if (status == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Statuses of the rows of a CSV output, header excluded.
+std::vector<std::string> csvStatuses(const std::string& output) {
+    std::istringstream in(output);
+    cli::CsvReader reader(in);
+    std::vector<std::string> statuses;
+    std::size_t statusColumn = 0;
+    bool header = true;
+    while (reader.next() == cli::CsvReader::Status::record) {
+        if (header) {
+            for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
+                if (reader.field(i) == "status") {
+                    statusColumn = i;
+                }
+            }
+            header = false;
+            continue;
+        }
+        statuses.emplace_back(statusColumn < reader.fieldCount() ? reader.field(statusColumn)
+                                                                 : "(missing)");
+    }
+    return statuses;
+}
+
+// Statuses of the lines of a JSON Lines output.
+std::vector<std::string> jsonStatuses(const std::string& output) {
+    std::vector<std::string> statuses;
+    std::istringstream in(output);
+    std::string line;
+    constexpr std::string_view key = "\"status\":\"";
+    while (std::getline(in, line)) {
+        const std::size_t at = line.rfind(key);
+        if (at == std::string::npos) {
+            statuses.emplace_back("(missing)");
+            continue;
+        }
+        const std::size_t begin = at + key.size();
+        statuses.push_back(line.substr(begin, line.find('"', begin) - begin));
+    }
+    return statuses;
+}
+
+std::size_t lineCount(const std::string& text) {
+    std::size_t lines = 0;
+    for (const char c : text) {
+        lines += c == '\n' ? 1 : 0;
+    }
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const bool json = (data[0] & 1) != 0;
+    const std::string table(reinterpret_cast<const char*>(data) + 1, size - 1);
+
+    std::istringstream in(table);
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string_view> words{"batch", "--format", json ? "json" : "csv", "-"};
+    const int exit = cli::runCommandLine(words, cli::Streams{in, out, err});
+
+    const InputShape shape = shapeOf(table);
+    const std::string output = out.str();
+    const std::string errors = err.str();
+    const std::vector<std::string> statuses = json ? jsonStatuses(output) : csvStatuses(output);
+
+    if (exit == cli::kExitUsage) {
+        require(lineCount(errors) == 1, "a malformed table gives one error line", errors + table);
+        require(statuses.size() <= shape.dataRecords, "no row beyond the input's", table);
+        return 0;
+    }
+    require(exit == cli::kExitOk || exit == cli::kExitFailed, "exit status is 0, 1 or 2", table);
+    require(shape.wellFormed, "a table the reader cannot finish is reported", table);
+    require(statuses.size() == shape.dataRecords, "one output row per input row",
+            table + "\n--- output ---\n" + output);
+    bool allOk = true;
+    for (const std::string& status : statuses) {
+        require(isKnownStatus(status), "every row has a known status", status + "\n" + table);
+        allOk = allOk && status == "ok";
+    }
+    require((exit == cli::kExitOk) == allOk, "exit 0 exactly when every row is ok", table);
+    return 0;
+}
