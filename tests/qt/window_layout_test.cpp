@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <memory>
 #include <ostream>
 
@@ -86,9 +88,11 @@ QString shownText(const QWidget* widget) {
     return {};
 }
 
-// The characters of `text` that `font` itself has no glyph for.
+// The characters of `text` that the family `font` resolves to has no glyph
+// for (a glyph that only a fallback font has does not count).
 std::string missingGlyphs(const QFont& font, const QString& text) {
     QFont alone = font;
+    alone.setFamilies({QFontInfo(font).family()});
     alone.setStyleStrategy(QFont::NoFontMerging);
     const QFontMetrics metrics(alone);
     QString missing;
@@ -234,10 +238,37 @@ TEST_F(WindowTest, StartCaptionsHaveTheirGlyphs) {
 }
 
 TEST_F(WindowTest, WindowFontIsNinePointCjk) {
-    const QFont font = named("Text1")->font();
+    const QFont font = named("Label1")->font();
     EXPECT_EQ(font.pointSizeF(), 9.0);
     EXPECT_EQ(missingGlyphs(font, ui::qt::windowCharacters()), "");
     EXPECT_EQ(QFontInfo(font).family(), ui::qt::cjkUiFamily(ui::qt::windowCharacters()));
+}
+
+TEST_F(WindowTest, FieldFontIsNinePointCjkWithHalfWidthDigits) {
+    const QFont font = named("Text1")->font();
+    EXPECT_EQ(font.pointSizeF(), 9.0);
+    EXPECT_EQ(missingGlyphs(font, ui::qt::windowCharacters()), "");
+    EXPECT_TRUE(ui::qt::hasHalfWidthDigits(font)) << QFontInfo(font).family().toStdString();
+    EXPECT_EQ(QFontInfo(font).family(), ui::qt::cjkFieldFamily(ui::qt::windowCharacters()));
+}
+
+// The width a line edit leaves for its text: the style's contents rectangle
+// less the 2-pixel margin QLineEdit keeps on each side.
+int textRoom(QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() - 4;
+}
+
+TEST_F(WindowTest, ExampleResultsShowEveryDigit) {
+    click("Command1");
+    for (const char* result : {"Text9", "Text10", "Text11", "Text12", "Text13", "Text14"}) {
+        QLineEdit* edit = field(result);
+        EXPECT_EQ(edit->cursorPosition(), 0) << result << " must show its leading digits";
+        EXPECT_LE(QFontMetrics(edit->font()).horizontalAdvance(edit->text()), textRoom(edit))
+            << result << " " << edit->text().toStdString();
+    }
 }
 
 TEST_F(WindowTest, CreditLineIsDarkRedKai) {

@@ -32,6 +32,11 @@ bool isGotFocus(Qt::FocusReason reason) {
 
 FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {}
 
+void FieldEdit::replaceText(const QString& text) {
+    setText(text);
+    setCursorPosition(0);
+}
+
 void FieldEdit::setColourCode(ColourCode code) {
     colourCode_ = code;
     showColourCode();

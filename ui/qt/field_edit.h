@@ -16,6 +16,10 @@ class FieldEdit : public QLineEdit {
   public:
     explicit FieldEdit(QWidget* parent);
 
+    // Write Text: replaces the text whole and shows it from its start, so a
+    // result too long for the field keeps its leading digits in view.
+    void replaceText(const QString& text);
+
     // BackColor: the background shows the code's colour in the current palette.
     void setColourCode(ColourCode code);
     [[nodiscard]] std::optional<ColourCode> colourCode() const { return colourCode_; }

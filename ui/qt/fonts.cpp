@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <cmath>
 #include <memory>
 
 #include "ui/qt/window_layout.h"
@@ -57,12 +58,30 @@ QStringList fontconfigFamilies(const char* family, const char* language) {
     return families;
 }
 
+QFont windowSized(const QString& family) {
+    QFont font(family);
+    font.setPointSizeF(kWindowFontPoints);
+    return font;
+}
+
 bool isUsable(const QString& family, const QString& characters) {
     if (!QFontDatabase::hasFamily(family)) {
         return false;
     }
-    const QFont font(family, static_cast<int>(kWindowFontPoints));
+    const QFont font = windowSized(family);
     return QFontInfo(font).family() == family && fontCovers(font, characters);
+}
+
+// Looking families up through fontconfig and loading them takes a while;
+// the choice holds for the life of the process.
+const QString& chosenUiFamily() {
+    static const QString family = cjkUiFamily(windowCharacters());
+    return family;
+}
+
+const QString& chosenFieldFamily() {
+    static const QString family = cjkFieldFamily(windowCharacters());
+    return family;
 }
 
 }  // namespace
@@ -107,8 +126,28 @@ QString cjkUiFamily(const QString& characters) {
     return {};
 }
 
+bool hasHalfWidthDigits(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal chinese = metrics.horizontalAdvance(QChar(0x6A21));  // 模
+    for (const QChar character : QStringLiteral("0123456789.-+E")) {
+        if (std::abs(metrics.horizontalAdvance(character) * 2 - chinese) > 0.5) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString cjkFieldFamily(const QString& characters) {
+    for (const QString& family : fontconfigFamilies("monospace", "zh-cn")) {
+        if (isUsable(family, characters) && hasHalfWidthDigits(windowSized(family))) {
+            return family;
+        }
+    }
+    return {};
+}
+
 void installWindowFonts() {
-    const QString family = cjkUiFamily(windowCharacters());
+    const QString& family = chosenUiFamily();
     QFont font = QApplication::font();
     if (family.isEmpty()) {
         qWarning(
@@ -130,6 +169,11 @@ void installWindowFonts() {
     const QString credit = QString::fromUtf8(kCreditFontFamily);
     QFont::removeSubstitutions(credit);
     QFont::insertSubstitutions(credit, standIns);
+}
+
+QFont fieldFont() {
+    const QString& family = chosenFieldFamily();
+    return family.isEmpty() ? QApplication::font() : windowSized(family);
 }
 
 QFont creditFont() {

@@ -1,10 +1,14 @@
 // The window's fonts.
 //
-// Every control but the credit line uses the application font: the
-// platform's sans-serif font for simplified Chinese, at 9 points, the size the
-// layout's rows (255-twip labels, 270-twip fields, 360-twip pitch) were drawn
-// for. The credit line asks for 楷体_GB2312 at 15.75 points; that name is
-// substituted by an installed Kai font, or else by the window's own font.
+// Every control but the credit line and the text boxes uses the application
+// font: the platform's sans-serif font for simplified Chinese, at 9 points,
+// the size the layout's rows (255-twip labels, 270-twip fields, 360-twip
+// pitch) were drawn for. Text boxes use the platform's monospace font for
+// simplified Chinese, whose digits are half as wide as a Chinese character
+// as in every GB2312 font: so a result of 15 significant digits and its
+// point fit the 1575-twip field. The credit line asks for 楷体_GB2312 at
+// 15.75 points; that name is substituted by an installed Kai font, or else
+// by the window's own font.
 #pragma once
 
 #include <QFont>
@@ -35,9 +39,20 @@ inline constexpr std::array<const char*, 7> kKaiFamilies{
 // load and that covers `characters`; empty when there is none.
 [[nodiscard]] QString cjkUiFamily(const QString& characters);
 
+// True when the digits, the point and the signs are half as wide as a
+// Chinese character.
+[[nodiscard]] bool hasHalfWidthDigits(const QFont& font);
+
+// The family fontconfig prefers for monospace simplified Chinese that Qt can
+// load, covers `characters` and has half-width digits; empty when none does.
+[[nodiscard]] QString cjkFieldFamily(const QString& characters);
+
 // Makes the CJK UI family at 9 points the application font and registers the
 // Kai stand-ins for 楷体_GB2312 (the UI family last). Needs a QGuiApplication.
 void installWindowFonts();
+
+// The text boxes' font at 9 points; the application font when no family fits.
+[[nodiscard]] QFont fieldFont();
 
 // 楷体_GB2312, 15.75 points, normal weight, upright, neither underlined nor struck out.
 [[nodiscard]] QFont creditFont();

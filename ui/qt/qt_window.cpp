@@ -80,7 +80,8 @@ void QtWindow::createControl(const ControlRow& row, QPointF dpi) {
             break;
         case ControlKind::textBox: {
             auto* edit = new FieldEdit(container);
-            edit->setText(caption);
+            edit->setFont(fieldFont());
+            edit->replaceText(caption);
             edit->setReadOnly(row.extras.readOnly);
             if (row.extras.backColour) {
                 edit->setColourCode(*row.extras.backColour);
@@ -194,7 +195,7 @@ std::string QtWindow::text(Control name) const {
 }
 
 void QtWindow::setText(Control name, std::string_view text) {
-    field(name).setText(fromUtf8(text));
+    field(name).replaceText(fromUtf8(text));
 }
 
 void QtWindow::setCaption(Control name, std::string_view caption) {
