@@ -71,10 +71,23 @@ TEST_P(ResultShading, StaleAndCurrentDifferOnScreen) {
 // style may change while it runs.
 TEST_P(ResultShading, FollowsAStyleChangeOfTheRunningWindow) {
     QApplication::setStyle(QString::fromUtf8(GetParam()));
+    QCoreApplication::processEvents();
     const QPalette palette = QApplication::palette(named("Text9"));
     EXPECT_EQ(hex(fieldColour(named("Text9"))), hex(palette.color(QPalette::Window).rgb()));
     click("Command1");
     EXPECT_EQ(hex(fieldColour(named("Text9"))), hex(fieldColour(named("Text1"))));
+}
+
+TEST_F(WindowTest, ResultShadingFollowsAPaletteChange) {
+    QPalette night = QApplication::palette();
+    night.setColor(QPalette::Window, QColor("#203040"));
+    night.setColor(QPalette::Base, QColor("#101418"));
+    QApplication::setPalette(night);
+    QCoreApplication::processEvents();  // Qt hands the palette on to widgets by posted events
+    EXPECT_EQ(hex(fieldColour(named("Text9"))), "#203040");
+    EXPECT_EQ(hex(fieldColour(named("Text1"))), "#101418");
+    click("Command1");
+    EXPECT_EQ(hex(fieldColour(named("Text9"))), "#101418");
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, ResultShading, ::testing::ValuesIn(kShippedStyles),

@@ -21,6 +21,7 @@ QList<QTranslator*> installedTranslators() {
 
 ApplicationGlobals::ApplicationGlobals()
     : font_(QApplication::font()),
+      palette_(QApplication::palette()),
       creditSubstitutes_(QFont::substitutes(QString::fromUtf8(ui::qt::kCreditFontFamily))),
       style_(QApplication::style()->name()),
       translators_(installedTranslators()) {}
@@ -34,6 +35,7 @@ ApplicationGlobals::~ApplicationGlobals() {
     if (QApplication::style()->name() != style_) {
         QApplication::setStyle(style_);
     }
+    QApplication::setPalette(palette_);
     const QString credit = QString::fromUtf8(ui::qt::kCreditFontFamily);
     QFont::removeSubstitutions(credit);
     if (!creditSubstitutes_.isEmpty()) {

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QStringList>
 #include <memory>
@@ -22,8 +23,8 @@ class QTranslator;
 
 namespace involute::testing {
 
-// Application font, the credit font's substitutions, the style and Qt's
-// translators: saved when made, restored when destroyed.
+// Application font and palette, the credit font's substitutions, the style
+// and Qt's translators: saved when made, restored when destroyed.
 class ApplicationGlobals {
   public:
     ApplicationGlobals();
@@ -33,6 +34,7 @@ class ApplicationGlobals {
 
   private:
     QFont font_;
+    QPalette palette_;
     QStringList creditSubstitutes_;
     QString style_;
     QList<QTranslator*> translators_;

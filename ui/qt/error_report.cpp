@@ -19,6 +19,11 @@ void showErrorReport(QWidget* window, const QString& message) {
     // The message names the field and the value; let the user copy it.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
+    // Hands the keyboard back to the window, where the caller puts the focus on
+    // the field to correct; a window manager would, but not every session has one.
+    if (window != nullptr) {
+        window->activateWindow();
+    }
 }
 
 }  // namespace involute::ui::qt

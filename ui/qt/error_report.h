@@ -11,7 +11,7 @@ namespace involute::ui::qt {
 inline constexpr const char* kErrorReportName = "errorReport";
 inline constexpr const char* kErrorReportButton = "确定";
 
-// Returns once the user has closed the box.
+// Returns once the user has closed the box, with `window` active again.
 void showErrorReport(QWidget* window, const QString& message);
 
 }  // namespace involute::ui::qt

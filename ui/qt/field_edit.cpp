@@ -46,15 +46,20 @@ void FieldEdit::showColourCode() {
     if (!colourCode_) {
         return;
     }
+    const QColor colour = colourFromCode(*colourCode_, QApplication::palette(this));
+    if (palette().color(QPalette::Base) == colour) {
+        return;  // also ends the PaletteChange that setPalette below sends
+    }
     QPalette shown = palette();
-    shown.setColor(QPalette::Base, colourFromCode(*colourCode_, QApplication::palette(this)));
+    shown.setColor(QPalette::Base, colour);
     setPalette(shown);
 }
 
 void FieldEdit::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
-    // A system colour follows the palette when the user or the style changes it.
-    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange) {
+    // A system colour follows the palette when the user or the style changes
+    // it; the field hears of that as a change of its own palette.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
         showColourCode();
     }
 }
