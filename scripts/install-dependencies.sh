@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages in scripts/packages.txt that are missing.
-# Runs apt-get update once, and only when something has to be installed.
+# Installs the Debian packages in scripts/packages.txt (or in the list given
+# as the argument) that are missing. Runs apt-get update once, and only when
+# something has to be installed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+list=${1:-$here/packages.txt}
 
 missing=()
 while read -r package; do
@@ -10,7 +12,7 @@ while read -r package; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
         missing+=("$package")
     fi
-done <"$here/packages.txt"
+done <"$list"
 
 if ((${#missing[@]} == 0)); then
     exit 0

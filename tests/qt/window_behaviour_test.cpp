@@ -1,0 +1,352 @@
+// The window at work: focus, Start, error reports, keys and Exit.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QTest>
+#include <QTimer>
+#include <ostream>
+
+#include "tests/qt/window_fixture.h"
+
+namespace involute {
+namespace {
+
+using testing::DialogRecord;
+using testing::WindowTest;
+using ui::Control;
+
+const std::vector<std::string> kExampleResults = {"62.0650079416401", "57.5941477279766",
+                                                  "23.3989618698559", "6.64229572671048",
+                                                  "2.97170605410439", "12.8349709170999"};
+
+const char* const kResultNames[] = {"Text9", "Text10", "Text11", "Text12", "Text13", "Text14"};
+
+class WindowBehaviour : public WindowTest {
+  protected:
+    // The colour the result fields show, by name: "menu bar" or "field".
+    std::string resultShading() const {
+        const QColor menuBar = QApplication::palette(field("Text9")).color(QPalette::Window);
+        const QColor background = QApplication::palette(field("Text9")).color(QPalette::Base);
+        std::string shading;
+        for (const char* result : kResultNames) {
+            const QColor shown = field(result)->palette().color(QPalette::Base);
+            const std::string each = shown == menuBar      ? "menu bar"
+                                     : shown == background ? "field"
+                                                           : shown.name().toStdString();
+            if (!shading.empty() && each != shading) {
+                return "mixed";
+            }
+            shading = each;
+        }
+        return shading;
+    }
+};
+
+TEST_F(WindowBehaviour, StartShowsTheExampleResults) {
+    click("Command1");
+    EXPECT_EQ(resultTexts(), kExampleResults);
+    EXPECT_EQ(captionOf("Command1"), "计算结束");
+    EXPECT_EQ(resultShading(), "field");
+}
+
+TEST_F(WindowBehaviour, StartTwiceGivesTheSameResults) {
+    click("Command1");
+    click("Command1");
+    EXPECT_EQ(resultTexts(), kExampleResults);
+    EXPECT_EQ(captionOf("Command1"), "计算结束");
+}
+
+TEST_F(WindowBehaviour, SpaceOnStartRunsIt) {
+    ASSERT_EQ(focusName(), "Command1");
+    press(Qt::Key_Space);
+    EXPECT_EQ(resultTexts(), kExampleResults);
+}
+
+TEST_F(WindowBehaviour, EditingAfterARunKeepsTheResults) {
+    click("Command1");
+    click("Text4");
+    EXPECT_EQ(captionOf("Command1"), "开  始");
+    EXPECT_EQ(resultShading(), "menu bar");
+    EXPECT_EQ(resultTexts(), kExampleResults);
+}
+
+TEST_F(WindowBehaviour, ResultFieldFocusChangesNothing) {
+    click("Command1");
+    click("Text11");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focusName(), "Text12");
+    EXPECT_EQ(captionOf("Command1"), "计算结束");
+    EXPECT_EQ(resultShading(), "field");
+    EXPECT_EQ(textOf("Text12"), "6.64229572671048");
+}
+
+// A focus that comes back to a field (the window reactivated, a context menu
+// closed) is no GotFocus: the user's caret and selection stay.
+TEST_F(WindowBehaviour, ReturningFocusIsNoGotFocus) {
+    click("Text1");
+    click("Command1");
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent returning(QEvent::FocusIn, reason);
+        QApplication::sendEvent(field("Text2"), &returning);
+        EXPECT_EQ(captionOf("Command1"), "计算结束") << reason;
+        EXPECT_FALSE(field("Text2")->hasSelectedText()) << reason;
+    }
+}
+
+enum class Arrival { tab, shiftTab, mouse, program };
+
+struct ArrivalCase {
+    const char* name;
+    Arrival how;
+    const char* field;
+};
+
+void PrintTo(const ArrivalCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class FocusArrival : public WindowBehaviour, public ::testing::WithParamInterface<ArrivalCase> {};
+
+TEST_P(FocusArrival, SelectsTheWholeTextAndTypingReplacesIt) {
+    click("Command1");
+    switch (GetParam().how) {
+        case Arrival::tab:
+            window().setFocus(Control::Command2);
+            press(Qt::Key_Tab);
+            break;
+        case Arrival::shiftTab:
+            window().setFocus(Control::Text9);
+            press(Qt::Key_Backtab, Qt::ShiftModifier);
+            break;
+        case Arrival::mouse:
+            click(GetParam().field);
+            break;
+        case Arrival::program:
+            window().setFocus(Control::Text4);
+            break;
+    }
+    ASSERT_EQ(focusName(), GetParam().field);
+    QLineEdit* arrived = field(GetParam().field);
+    const QString before = arrived->text();
+    EXPECT_EQ(arrived->selectedText(), before);
+    EXPECT_EQ(arrived->selectionStart(), 0);
+    EXPECT_EQ(captionOf("Command1"), "开  始");
+    EXPECT_EQ(resultShading(), "menu bar");
+    EXPECT_EQ(resultTexts(), kExampleResults);
+
+    QTest::keyClicks(arrived, QStringLiteral("31.5"));
+    EXPECT_EQ(arrived->text().toStdString(), "31.5");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, FocusArrival,
+                         ::testing::Values(ArrivalCase{"Tab", Arrival::tab, "Text8"},
+                                           ArrivalCase{"ShiftTab", Arrival::shiftTab, "Text1"},
+                                           ArrivalCase{"Mouse", Arrival::mouse, "Text3"},
+                                           ArrivalCase{"Program", Arrival::program, "Text4"}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(WindowBehaviour, SecondClickPlacesTheCaret) {
+    click("Text6");
+    ASSERT_EQ(field("Text6")->selectedText().toStdString(), "65.7");
+    QTest::mouseClick(field("Text6"), Qt::LeftButton, Qt::NoModifier, QPoint(3, 9));
+    EXPECT_FALSE(field("Text6")->hasSelectedText());
+    EXPECT_EQ(field("Text6")->cursorPosition(), 0);
+    QTest::keyClicks(field("Text6"), QStringLiteral("1"));
+    EXPECT_EQ(textOf("Text6"), "165.7");
+}
+
+TEST_F(WindowBehaviour, DragOfTheFocusingClickKeepsTheSelection) {
+    QLineEdit* text1 = field("Text1");
+    QTest::mousePress(text1, Qt::LeftButton, Qt::NoModifier, QPoint(90, 9));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(4, 9), text1->mapToGlobal(QPointF(4, 9)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(text1, &drag);
+    QTest::mouseRelease(text1, Qt::LeftButton, Qt::NoModifier, QPoint(4, 9));
+    EXPECT_EQ(text1->selectedText().toStdString(), "2.25");
+}
+
+struct SelectionCase {
+    const char* name;
+    const char16_t* text;
+    int selStart;
+    int selLength;
+    const char* selected;
+};
+
+void PrintTo(const SelectionCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class SelectionInCharacters : public WindowTest,
+                              public ::testing::WithParamInterface<SelectionCase> {};
+
+TEST_P(SelectionInCharacters, MapsToUtf16) {
+    const std::string text = QString::fromUtf16(GetParam().text).toStdString();
+    window().setText(Control::Text2, text);
+    window().setSelStart(Control::Text2, GetParam().selStart);
+    window().setSelLength(Control::Text2, GetParam().selLength);
+    EXPECT_EQ(field("Text2")->selectedText().toStdString(), GetParam().selected);
+    EXPECT_EQ(window().text(Control::Text2), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SelectionInCharacters,
+    ::testing::Values(SelectionCase{"Ascii", u"65.7", 1, 2, "5."},
+                      SelectionCase{"WholeFullWidth", u"２．２５", 0, 4, "２．２５"},
+                      SelectionCase{"AfterAPair", u"\U0001D7D0\U0001D7D3mm", 1, 2, "𝟓m"},
+                      SelectionCase{"WholeWithPairs", u"\U0001D7D0\U0001D7D3", 0, 2, "𝟐𝟓"},
+                      SelectionCase{"LengthPastTheEnd", u"25", 1, 9, "5"},
+                      SelectionCase{"StartPastTheEnd", u"25", 7, 1, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(WindowBehaviour, FocusSelectsATextWithCharactersBeyondUtf16) {
+    window().setText(Control::Text2, "𝟐𝟓");
+    click("Text2");
+    EXPECT_EQ(field("Text2")->selectedText().toStdString(), "𝟐𝟓");
+}
+
+struct FailureCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> typed;
+    const char* message;
+    const char* fieldAtFault;
+    std::vector<std::string> results;
+};
+
+void PrintTo(const FailureCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class FailedRun : public WindowBehaviour, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailedRun, ReportsOnceThenReturnsToTheField) {
+    for (const auto& [name, text] : GetParam().typed) {
+        typeInto(name, text);
+    }
+    click("Command1");
+
+    const std::vector<DialogRecord> dialogs = takeDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].objectName, "errorReport");
+    EXPECT_EQ(dialogs[0].title, "渐开线");
+    EXPECT_EQ(dialogs[0].text, GetParam().message);
+    EXPECT_EQ(dialogs[0].buttons, std::vector<std::string>{"确定"});
+
+    EXPECT_EQ(window().focusWidget()->objectName().toStdString(), GetParam().fieldAtFault);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    EXPECT_EQ(focusName(), GetParam().fieldAtFault);
+    QLineEdit* atFault = field(GetParam().fieldAtFault);
+    EXPECT_EQ(atFault->selectedText(), atFault->text());
+    EXPECT_EQ(captionOf("Command1"), "开  始");
+    EXPECT_EQ(resultShading(), "menu bar");
+    EXPECT_EQ(resultTexts(), GetParam().results);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, FailedRun,
+    ::testing::Values(
+        FailureCase{"ModuleWithComma",
+                    {{"Text1", "2,25"}},
+                    "模数 “2,25” 不是有效的数字",
+                    "Text1",
+                    {"0", "0", "0", "0", "0", "0"}},
+        FailureCase{"EmptyTipDiameter",
+                    {{"Text6", ""}},
+                    "大径未填写，请输入一个数字",
+                    "Text6",
+                    {"0", "0", "0", "0", "0", "0"}},
+        FailureCase{
+            "StartCircleInsideBaseCircle",
+            {{"Text1", "2"}, {"Text2", "20"}, {"Text4", "0"}, {"Text6", "44"}, {"Text8", "37"}},
+            "渐开线起始圆直径 37 小于基圆直径 37.5877048314363，无法计算安装距离",
+            "Text8",
+            {"40", "37.5877048314363", "0", "5.90426286818709", "0", "0"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct QuietKeyCase {
+    const char* name;
+    const char* control;
+    Qt::Key key;
+};
+
+void PrintTo(const QuietKeyCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class QuietKey : public WindowBehaviour, public ::testing::WithParamInterface<QuietKeyCase> {};
+
+// Enter is no shortcut for Start: there is no default button.
+TEST_P(QuietKey, ChangesNothing) {
+    window().setFocus(Control::Command1);
+    click(GetParam().control);
+    const std::string caption = captionOf("Command1");
+    const std::vector<std::string> results = resultTexts();
+    const std::string text = textOf("Text1");
+
+    press(GetParam().key);
+
+    EXPECT_EQ(focusName(), GetParam().control);
+    EXPECT_EQ(captionOf("Command1"), caption);
+    EXPECT_EQ(resultTexts(), results);
+    EXPECT_EQ(textOf("Text1"), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, QuietKey,
+                         ::testing::Values(QuietKeyCase{"ReturnInAField", "Text1", Qt::Key_Return},
+                                           QuietKeyCase{"EnterInAField", "Text1", Qt::Key_Enter},
+                                           QuietKeyCase{"ReturnInAResult", "Text9",
+                                                        Qt::Key_Return}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(WindowBehaviour, ReturnOnTheFocusedStartButtonDoesNotRun) {
+    ASSERT_EQ(focusName(), "Command1");
+    press(Qt::Key_Return);
+    EXPECT_EQ(captionOf("Command1"), "开    始");
+    EXPECT_EQ(resultTexts(), (std::vector<std::string>(6, "0")));
+}
+
+enum class Ending { clickExit, spaceOnExit, closeWindow };
+
+struct EndingCase {
+    const char* name;
+    Ending how;
+};
+
+void PrintTo(const EndingCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ProgramEnd : public WindowBehaviour, public ::testing::WithParamInterface<EndingCase> {};
+
+TEST_P(ProgramEnd, EndsTheEventLoop) {
+    QTimer::singleShot(0, &window(), [this] {
+        switch (GetParam().how) {
+            case Ending::clickExit:
+                click("Command2");
+                break;
+            case Ending::spaceOnExit:
+                window().setFocus(Control::Command2);
+                press(Qt::Key_Space);
+                break;
+            case Ending::closeWindow:
+                window().close();
+                break;
+        }
+    });
+    // Guards against a hang only; a program that ends returns 0 long before.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &guard, [] { QCoreApplication::exit(99); });
+    guard.start(30000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ProgramEnd,
+                         ::testing::Values(EndingCase{"ClickExit", Ending::clickExit},
+                                           EndingCase{"SpaceOnExit", Ending::spaceOnExit},
+                                           EndingCase{"CloseTheWindow", Ending::closeWindow}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace involute

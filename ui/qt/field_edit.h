@@ -1,0 +1,58 @@
+// A single-line text box of the window: reports GotFocus, keeps the selection
+// its focus handler made when a mouse click brought the focus, shows a
+// colour code as its background, and takes selection positions in characters.
+#pragma once
+
+#include <QLineEdit>
+#include <optional>
+
+#include "ui/window.h"
+
+namespace involute::ui::qt {
+
+class FieldEdit : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    explicit FieldEdit(QWidget* parent);
+
+    // Write Text: replaces the text whole and shows it from its start, so a
+    // result too long for the field keeps its leading digits in view.
+    void replaceText(const QString& text);
+
+    // BackColor: the background shows the code's colour in the current palette.
+    void setColourCode(ColourCode code);
+    [[nodiscard]] std::optional<ColourCode> colourCode() const { return colourCode_; }
+
+    // SelStart: caret before that character, selection cleared.
+    void setSelStart(int characters);
+    // SelLength: selects that many characters from the selection's start.
+    void setSelLength(int characters);
+
+  signals:
+    // The focus moved to this field by Tab, Shift+Tab, a click, a shortcut or
+    // the program; not when the window is reactivated or a menu closes, which
+    // hand back a focus the field already had.
+    void gotFocus();
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void showColourCode();
+
+    // The click that brings the focus would move the caret and so undo the
+    // whole-text selection of the focus handler; it is held back, with any drag,
+    // until its release. The next click places the caret as usual.
+    enum class FocusClick { none, awaitingPress, pressHeld };
+
+    std::optional<ColourCode> colourCode_;
+    FocusClick focusClick_ = FocusClick::none;
+};
+
+}  // namespace involute::ui::qt

@@ -1,0 +1,22 @@
+#include "ui/qt/run_window.h"
+
+#include <QApplication>
+
+#include "ui/qt/fonts.h"
+#include "ui/qt/qt_translation.h"
+#include "ui/qt/qt_window.h"
+
+namespace involute::ui::qt {
+
+int runWindow(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("involute"));
+    installQtChineseTranslation(application);
+    installWindowFonts();
+
+    QtWindow window;
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace involute::ui::qt
