@@ -125,10 +125,7 @@ CsvReader::Status CsvReader::next() {
                     endField();
                     state = State::fieldStart;
                 } else if (c == '\n' || c == '\r') {
-                    skipLineFeed_ = c == '\r';
-                    ++line_;
-                    endField();
-                    return Status::record;
+                    return endRecord(c);
                 } else if (c == '"') {
                     if (state == State::unquoted) {
                         return malformed(line_,
@@ -158,10 +155,7 @@ CsvReader::Status CsvReader::next() {
                     endField();
                     state = State::fieldStart;
                 } else if (c == '\n' || c == '\r') {
-                    skipLineFeed_ = c == '\r';
-                    ++line_;
-                    endField();
-                    return Status::record;
+                    return endRecord(c);
                 } else {
                     return malformed(line_, "引号后紧跟着其他字符（字段须在引号处结束）");
                 }

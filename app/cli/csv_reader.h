@@ -46,6 +46,13 @@ class CsvReader {
     bool refill();
     Status malformed(std::size_t line, std::string problem);
     void endField() { fieldEnds_.push_back(text_.size()); }
+    // Ends the record at a line break; a CR may be followed by the LF of CRLF.
+    Status endRecord(char lineBreak) {
+        skipLineFeed_ = lineBreak == '\r';
+        ++line_;
+        endField();
+        return Status::record;
+    }
 
     std::istream& input_;
     std::size_t maxRecordBytes_;
