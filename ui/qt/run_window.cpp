@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/qt/first_paint_mark.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_translation.h"
 #include "ui/qt/qt_window.h"
@@ -15,6 +16,7 @@ int runWindow(int argc, char** argv) {
     installWindowFonts();
 
     QtWindow window;
+    markFirstPaintIfAsked(window);
     window.show();
     return QApplication::exec();
 }
