@@ -30,16 +30,22 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$scratch}
 
 # Prints "painted_ms cpu_ms rss_kib" for one start of the command "$@".
 measure_once() {
-    local start pid painted cpu_ns rss
+    local start pid waited painted cpu_ns rss
     : >"$mark"
     start=${EPOCHREALTIME//[^0-9]/}  # microseconds, without forking a clock
     INVOLUTE_FIRST_PAINT_MARK=$mark "$@" &
     pid=$!
-    until [[ -s $mark ]]; do
-        kill -0 "$pid" 2>/dev/null || { echo "$1 ended before painting" >&2; return 1; }
-        sleep 0.05  # the mark holds the time, so polling late costs nothing
+    # The mark holds the time, so polling late costs nothing; a whole line is
+    # there once read succeeds. Gives up after 20 s.
+    for ((waited = 0; ; waited++)); do
+        read -r painted <"$mark" && break
+        if ! kill -0 "$pid" 2>/dev/null || ((waited == 400)); then
+            echo "$1 did not paint its window" >&2
+            kill "$pid" 2>/dev/null || true
+            return 1
+        fi
+        sleep 0.05
     done
-    painted=$(<"$mark")
     sleep 0.5
     read -r cpu_ns _ <"/proc/$pid/schedstat"
     rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
