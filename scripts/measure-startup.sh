@@ -28,7 +28,7 @@ trap 'rm -rf "$scratch"' EXIT
 mark=$scratch/first-paint
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$scratch}
 
-# Prints "painted_ms cpu_ms rss_kib" for one start of the command "$@".
+# Prints "painted_us cpu_us rss_kib" for one start of the command "$@".
 measure_once() {
     local start pid waited painted cpu_ns rss
     : >"$mark"
@@ -51,7 +51,7 @@ measure_once() {
     rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    echo "$(((painted - start) / 1000)) $((cpu_ns / 1000000)) $rss"
+    echo "$((painted - start)) $((cpu_ns / 1000)) $rss"
 }
 
 # The median of column $1 of the samples in $2, divided by $3, with $4 decimals.
@@ -75,11 +75,11 @@ echo "start-up, medians of $runs runs each, alternately; Xvfb 96 DPI; bare font:
 printf '%-16s %14s %14s %10s\n' "" "painted (ms)" "CPU (ms)" "RSS (MiB)"
 for name in involute bare; do
     samples=${name}_samples
-    printf '%-16s %14s %14s %10s\n' "$name" "$(median 1 "${!samples}" 1 0)" \
-        "$(median 2 "${!samples}" 1 0)" "$(median 3 "${!samples}" 1024 1)"
+    printf '%-16s %14s %14s %10s\n' "$name" "$(median 1 "${!samples}" 1000 1)" \
+        "$(median 2 "${!samples}" 1000 1)" "$(median 3 "${!samples}" 1024 1)"
 done
 ratio() {
-    awk -v a="$(median "$1" "$involute_samples" 1 1)" -v b="$(median "$1" "$bare_samples" 1 1)" \
+    awk -v a="$(median "$1" "$involute_samples" 1 0)" -v b="$(median "$1" "$bare_samples" 1 0)" \
         'BEGIN {printf "%.2f", a / b}'
 }
 printf '%-16s %14s %14s %10s\n' "involute / bare" "$(ratio 1)" "$(ratio 2)" "$(ratio 3)" \
