@@ -6,6 +6,7 @@
 #include <chrono>
 #include <fstream>
 #include <string>
+#include <utility>
 
 namespace involute::ui::qt {
 

@@ -189,7 +189,7 @@ bool fontCovers(const QFont& font, const QString& text) {
 QString cjkUiFamily(const QString& characters) {
     // Fontconfig's first choice nearly always does; looking no further saves
     // ranking every installed font and asking Qt for each glyph.
-    const QString first = bestFamilyCovering("sans-serif", "zh-cn", characters);
+    QString first = bestFamilyCovering("sans-serif", "zh-cn", characters);
     if (!first.isEmpty() && qtLoads(first)) {
         return first;
     }
@@ -219,7 +219,7 @@ bool hasHalfWidthDigits(const QFont& font) {
 }
 
 QString cjkFieldFamily(const QString& characters) {
-    const QString first = bestFamilyCovering("monospace", "zh-cn", characters);
+    QString first = bestFamilyCovering("monospace", "zh-cn", characters);
     if (!first.isEmpty() && qtLoads(first) && hasHalfWidthDigits(windowSized(first))) {
         return first;
     }
