@@ -44,7 +44,7 @@ std::vector<GearTexts> generatedGears(std::size_t count) {
         const double d = m * z / std::cos(beta * kPi / 180);
         const double alphaT = std::atan(std::tan(alphaN * kPi / 180) / std::cos(beta * kPi / 180));
         const double db = d * std::cos(alphaT);
-        std::array<char, 6 * 32> buffer{};
+        std::array<char, std::size_t{6} * 32> buffer{};
         GearTexts gear;
         const auto format = [&buffer](const char* pattern, auto value) {
             std::snprintf(buffer.data(), buffer.size(), pattern, value);

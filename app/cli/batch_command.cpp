@@ -12,6 +12,7 @@
 #include "app/cli/options.h"
 #include "app/cli/subcommands.h"
 #include "app/cli/table_layout.h"
+#include "app/cli/usage.h"
 
 namespace involute::cli {
 
@@ -27,8 +28,7 @@ constexpr std::array<CommandOption, kOptionCount> kOptionTable{{
 }};
 
 int usageError(const Streams& streams, std::string_view problem) {
-    streams.err << "involute batch: " << problem << '\n' << kSeeHelp;
-    return kExitUsage;
+    return cli::usageError(streams, "batch", problem);
 }
 
 std::string whereIs(std::string_view source, std::size_t line) {
@@ -39,16 +39,8 @@ std::string whereIs(std::string_view source, std::size_t line) {
 
 int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     const ParsedOptions parsed = parseOptions(kOptionTable, words);
-    if (!parsed.ok()) {
-        return usageError(streams, parsed.error);
-    }
-    if (parsed.values[kHelp]) {
-        streams.out << helpText();
-        return kExitOk;
-    }
-    if (parsed.values[kVersion]) {
-        streams.out << versionText();
-        return kExitOk;
+    if (const auto answered = answerCommonOptions(parsed, kHelp, kVersion, streams, "batch")) {
+        return *answered;
     }
     if (parsed.positionals.size() > 1) {
         return usageError(streams, "batch 只读一个文件，却给了 " +

@@ -9,6 +9,7 @@
 #include "app/cli/help_text.h"
 #include "app/cli/options.h"
 #include "app/cli/subcommands.h"
+#include "app/cli/usage.h"
 
 namespace involute::cli {
 
@@ -60,24 +61,15 @@ std::optional<Format> formatNamed(std::string_view name) {
 }
 
 int usageError(const Streams& streams, std::string_view problem) {
-    streams.err << "involute calc: " << problem << '\n' << kSeeHelp;
-    return kExitUsage;
+    return cli::usageError(streams, "calc", problem);
 }
 
 }  // namespace
 
 int runCalc(std::span<const std::string_view> words, const Streams& streams) {
     const ParsedOptions parsed = parseOptions(kOptionTable, words);
-    if (!parsed.ok()) {
-        return usageError(streams, parsed.error);
-    }
-    if (parsed.values[kHelp]) {
-        streams.out << helpText();
-        return kExitOk;
-    }
-    if (parsed.values[kVersion]) {
-        streams.out << versionText();
-        return kExitOk;
+    if (const auto answered = answerCommonOptions(parsed, kHelp, kVersion, streams, "calc")) {
+        return *answered;
     }
     if (!parsed.positionals.empty()) {
         return usageError(streams, "calc 不接受参数 “" + std::string(parsed.positionals.front()) +

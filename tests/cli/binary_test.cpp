@@ -46,12 +46,14 @@ CommandResult runProgram(const std::vector<std::string>& words, std::string_view
     std::vector<std::string> arguments{program};
     arguments.insert(arguments.end(), words.begin(), words.end());
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
     std::vector<std::string> environment = environmentWithoutDisplay();
     std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
     for (std::string& variable : environment) {
         envp.push_back(variable.data());
     }

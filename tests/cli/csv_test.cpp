@@ -141,7 +141,7 @@ TEST(CsvRead, RecordsCrossReadBlocks) {
     std::string bytes;
     std::vector<Record> expected;
     std::size_t line = 1;
-    for (int i = 0; bytes.size() < 3 * 65536; ++i) {
+    for (int i = 0; bytes.size() < std::size_t{3} * 65536; ++i) {
         const std::string field = std::string(static_cast<std::size_t>(i % 13), 'x');
         bytes += field + ",\"q\"\"" + field + "\r\n\"\r\n";
         expected.push_back({line, {field, "q\"" + field + "\r\n"}});

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <QTimer>
 #include <ostream>
@@ -205,6 +206,44 @@ TEST_F(WindowBehaviour, FocusSelectsATextWithCharactersBeyondUtf16) {
     click("Text2");
     EXPECT_EQ(field("Text2")->selectedText().toStdString(), "𝟐𝟓");
 }
+
+struct CommitCase {
+    const char* name;
+    const char* field;
+    const char16_t* committed;
+    const char* textAfter;
+    bool takesInput;
+};
+
+void PrintTo(const CommitCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class InputMethodCommit : public WindowTest, public ::testing::WithParamInterface<CommitCase> {};
+
+// A Chinese input method commits whole words into the field with the focus.
+// A result field takes none: it tells the input method so, and keeps its
+// digits should one commit all the same.
+TEST_P(InputMethodCommit, TypesIntoInputFieldsOnly) {
+    click("Command1");
+    click(GetParam().field);
+    QLineEdit* target = field(GetParam().field);
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(target, &query);
+    EXPECT_EQ(query.value(Qt::ImEnabled).toBool(), GetParam().takesInput);
+
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf16(GetParam().committed));
+    QApplication::sendEvent(target, &commit);
+    EXPECT_EQ(textOf(GetParam().field), GetParam().textAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, InputMethodCommit,
+    ::testing::Values(CommitCase{"InputField", "Text2", u"３０", "３０", true},
+                      CommitCase{"ResultField", "Text12", u"中文", "6.64229572671048", false},
+                      CommitCase{"LastResultField", "Text14", u"１", "12.8349709170999", false}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct FailureCase {
     const char* name;

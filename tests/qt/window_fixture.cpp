@@ -124,6 +124,7 @@ void WindowTest::typeInto(const std::string& name, const std::string& text) cons
 
 std::vector<std::string> WindowTest::resultTexts() const {
     std::vector<std::string> texts;
+    texts.reserve(ui::kResultFields.size());
     for (const ui::Control result : ui::kResultFields) {
         texts.push_back(textOf(std::string(ui::controlName(result))));
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 
 #include "ui/qt/colour_codes.h"
@@ -72,6 +73,23 @@ void FieldEdit::setSelLength(int characters) {
     const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
     const qsizetype end = utf16IndexAfter(text(), start, std::max(characters, 0));
     setSelection(static_cast<int>(start), static_cast<int>(end - start));
+}
+
+// Qt's line edit answers that it takes input, and inserts what an input
+// method commits, even when it is read-only; a result field keeps its digits.
+QVariant FieldEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled && isReadOnly()) {
+        return false;
+    }
+    return QLineEdit::inputMethodQuery(query);
+}
+
+void FieldEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* event) {

@@ -29,6 +29,10 @@ class FieldEdit : public QLineEdit {
     // SelLength: selects that many characters from the selection's start.
     void setSelLength(int characters);
 
+    // A read-only field tells an input method that it takes no text.
+    using QLineEdit::inputMethodQuery;
+    [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
   signals:
     // The focus moved to this field by Tab, Shift+Tab, a click, a shortcut or
     // the program; not when the window is reactivated or a menu closes, which
@@ -42,6 +46,7 @@ class FieldEdit : public QLineEdit {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
   private:
     void showColourCode();

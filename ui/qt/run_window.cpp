@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/qt/app_icon.h"
 #include "ui/qt/first_paint_mark.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_translation.h"
@@ -12,6 +13,8 @@ namespace involute::ui::qt {
 int runWindow(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("involute"));
+    QApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    QApplication::setWindowIcon(applicationIcon());
     installQtChineseTranslation(application);
     installWindowFonts();
 

@@ -1,0 +1,27 @@
+// What every subcommand does before its own work, and how it reports a
+// command it cannot run.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+#include "app/cli/command_line.h"
+#include "app/cli/options.h"
+
+namespace involute::cli {
+
+// Prints "involute COMMAND: PROBLEM" and where to find the usage; returns the
+// usage exit status.
+int usageError(const Streams& streams, std::string_view command, std::string_view problem);
+
+// A parse error is a usage error; --help and --version print and succeed.
+// Returns the exit status when the subcommand is answered, nothing when it
+// should go on.
+[[nodiscard]] std::optional<int> answerCommonOptions(const ParsedOptions& parsed,
+                                                     std::size_t helpOption,
+                                                     std::size_t versionOption,
+                                                     const Streams& streams,
+                                                     std::string_view command);
+
+}  // namespace involute::cli
