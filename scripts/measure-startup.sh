@@ -7,7 +7,7 @@
 # program used until then (less disturbed by other load on the machine); and
 # the resident memory half a second later. Both programs write the time of
 # their first paint when INVOLUTE_FIRST_PAINT_MARK names a file
-# (ui/qt/first_paint_mark.h).
+# (ui/qt/first_paint.h).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
