@@ -3,11 +3,11 @@
 # label in the same CJK font) on a real X server (Xvfb, 96 DPI). Starts the
 # two programs alternately RUNS times each (default 15) after one warm-up
 # start each, and prints medians and the ratios involute / bare of: the time
-# from launch until the window has first been painted; the processor time the
-# program used until then (less disturbed by other load on the machine); and
-# the resident memory half a second later. Both programs write the time of
-# their first paint when INVOLUTE_FIRST_PAINT_MARK names a file
-# (ui/qt/first_paint.h).
+# from launch until the window has first been painted; and, half a second
+# later, when work put off past the first paint is done too, the processor
+# time used (less disturbed by other load on the machine than the time) and
+# the resident memory. Both programs write the time of their first paint when
+# INVOLUTE_FIRST_PAINT_MARK names a file (ui/qt/first_paint.h).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
