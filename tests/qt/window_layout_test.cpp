@@ -307,6 +307,11 @@ TEST_F(WindowTest, CreditFontResolvesToAnInstalledKaiFamily) {
     EXPECT_EQ(QFontInfo(alone).family(), installed.front());
 }
 
+TEST(KaiStandIn, MustHaveEveryCharacterOfTheText) {
+    // No Kai font draws emoji: a Kai family that lacks a character is passed over.
+    EXPECT_EQ(ui::qt::kaiFamilyCovering(QString::fromUtf8("设 计：\U0001F600")), QString());
+}
+
 TEST_F(WindowTest, LabelCaptionsFitTheirWidth) {
     for (const QLabel* label : window().findChildren<QLabel*>()) {
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())

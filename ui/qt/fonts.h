@@ -47,14 +47,21 @@ inline constexpr std::array<const char*, 7> kKaiFamilies{
 // load, covers `characters` and has half-width digits; empty when none does.
 [[nodiscard]] QString cjkFieldFamily(const QString& characters);
 
+// The first of kKaiFamilies that is installed with every character of
+// `text`; empty when none is.
+[[nodiscard]] QString kaiFamilyCovering(const QString& text);
+
 // Makes the CJK UI family at 9 points the application font and registers the
-// Kai stand-ins for 楷体_GB2312 (the UI family last). Needs a QGuiApplication.
+// stand-ins for 楷体_GB2312: the Kai family that has every character of the
+// credit line, then the UI family. Needs a QGuiApplication.
 void installWindowFonts();
 
 // The text boxes' font at 9 points; the application font when no family fits.
 [[nodiscard]] QFont fieldFont();
 
-// 楷体_GB2312, 15.75 points, normal weight, upright, neither underlined nor struck out.
+// 楷体_GB2312, 15.75 points, normal weight, upright, neither underlined nor
+// struck out; without borrowing glyphs from other fonts when a stand-in has
+// them all.
 [[nodiscard]] QFont creditFont();
 
 }  // namespace involute::ui::qt

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/qt/app_icon.h"
+#include "ui/qt/first_paint.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_translation.h"
 #include "ui/qt/qt_window.h"
@@ -13,11 +14,16 @@ int runWindow(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("involute"));
     QApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
-    QApplication::setWindowIcon(applicationIcon());
     installQtChineseTranslation(application);
     installWindowFonts();
 
     QtWindow window;
+    // Decoding the icon's six sizes and handing them to the window system
+    // would hold up the first picture by as long as the fonts take; window
+    // managers take the icon up whenever it changes.
+    afterFirstPaint(window, [] { QApplication::setWindowIcon(applicationIcon()); });
+    // Watched last, so that the probe notes the first paint before the icon.
+    markFirstPaintIfAsked(window);
     window.show();
     return QApplication::exec();
 }
