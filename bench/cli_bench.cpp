@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <cmath>
 #include <cstdio>
 #include <random>
 #include <sstream>
@@ -14,6 +13,7 @@
 
 #include "app/cli/csv_reader.h"
 #include "app/cli/gear_report.h"
+#include "calc/gear_calculation.h"
 
 namespace {
 
@@ -33,7 +33,6 @@ struct GearTexts {
 std::vector<GearTexts> generatedGears(std::size_t count) {
     constexpr std::array<double, 12> kModules{0.8, 1, 1.25, 1.5, 2, 2.25, 2.5, 3, 4, 5, 6, 8};
     constexpr std::array<double, 4> kPressureAngles{14.5, 20, 22.5, 25};
-    constexpr double kPi = 3.141592653589793;
     std::mt19937 random(42);
     std::vector<GearTexts> gears;
     for (std::size_t i = 0; i < count; ++i) {
@@ -41,9 +40,12 @@ std::vector<GearTexts> generatedGears(std::size_t count) {
         const int z = 12 + static_cast<int>(random() % 140);
         const double alphaN = kPressureAngles[random() % kPressureAngles.size()];
         const double beta = static_cast<double>(random() % 3500) / 100;
-        const double d = m * z / std::cos(beta * kPi / 180);
-        const double alphaT = std::atan(std::tan(alphaN * kPi / 180) / std::cos(beta * kPi / 180));
-        const double db = d * std::cos(alphaT);
+        // Tip and start circles between the base and the reference circle,
+        // placed from the calculation's own d and db.
+        const calc::GearRun circles =
+            calc::computeGear({m, static_cast<double>(z), alphaN, beta, 0.0, 0.0});
+        const double d = *circles.results.d;
+        const double db = *circles.results.db;
         std::array<char, std::size_t{6} * 32> buffer{};
         GearTexts gear;
         const auto format = [&buffer](const char* pattern, auto value) {
