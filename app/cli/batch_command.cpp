@@ -2,6 +2,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "app/cli/subcommands.h"
 #include "app/cli/table_layout.h"
 #include "app/cli/usage.h"
+#include "app/platform/file_identity.h"
 
 namespace involute::cli {
 
@@ -76,11 +78,19 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     const bool toStandardOutput = outputName == "-";
     const std::string destination =
         toStandardOutput ? "标准输出" : "“" + std::string(outputName) + "”";
-    if (!toStandardOutput && !fromStandardInput) {
-        std::error_code error;
-        if (std::filesystem::equivalent(inputName, outputName, error)) {
-            return usageError(streams, "输出文件 " + destination + " 就是输入文件");
-        }
+    // Writing onto the input would destroy the rows not yet read and read
+    // back the rows written, without end: refused whatever route leads
+    // there (a path, a redirection, a symbolic or hard link).
+    const std::optional<platform::FileIdentity> inputIdentity =
+        fromStandardInput ? streams.inFile
+                          : platform::regularFileIdentity(std::filesystem::path(inputName));
+    const std::optional<platform::FileIdentity> outputIdentity =
+        toStandardOutput ? streams.outFile
+                         : platform::regularFileIdentity(std::filesystem::path(outputName));
+    if (inputIdentity && inputIdentity == outputIdentity) {
+        return usageError(streams, toStandardOutput ? "标准输出 就是输入文件" +
+                                                          (fromStandardInput ? "" : " " + source)
+                                                    : "输出文件 " + destination + " 就是输入文件");
     }
 
     CsvReader reader(input);
@@ -125,9 +135,11 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     }
     const BatchTally tally =
         writeRows(reader, table.layout, format, toStandardOutput ? streams.out : outputFile);
-    if (!tally.written) {
-        streams.err << "involute batch: 写入 " << destination << " 时出错\n";
-        return kExitUsage;
+    if (!toStandardOutput) {
+        outputFile.close();
+    }
+    if (!tally.written || outputFile.fail()) {
+        return writeError(streams, "batch", destination);
     }
     if (tally.stop != CsvReader::Status::end) {
         return reportReaderStop(tally.stop);

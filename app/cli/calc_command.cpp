@@ -95,8 +95,7 @@ int runCalc(std::span<const std::string_view> words, const Streams& streams) {
             appendJsonFault(out, *report.fault);
             out += "}}\n";
         }
-        streams.out << out;
-        return kExitFailed;
+        return writeAndFlush(streams.out, out) ? kExitFailed : writeError(streams, "calc");
     }
     switch (*format) {
         case Format::text:
@@ -114,8 +113,7 @@ int runCalc(std::span<const std::string_view> words, const Streams& streams) {
             out += kCsvRecordEnd;
             break;
     }
-    streams.out << out;
-    return kExitOk;
+    return writeAndFlush(streams.out, out) ? kExitOk : writeError(streams, "calc");
 }
 
 }  // namespace involute::cli

@@ -8,6 +8,8 @@
 #include "app/cli/exit_status.h"
 #include "app/cli/help_text.h"
 #include "app/cli/subcommands.h"
+#include "app/cli/usage.h"
+#include "app/platform/std_streams.h"
 
 namespace involute::cli {
 
@@ -25,24 +27,31 @@ int runCommandLine(std::span<const std::string_view> words, const Streams& strea
         return runBatch(rest, streams);
     }
     if (command == "--help" || command == "-h" || command == "help") {
-        streams.out << helpText();
-        return kExitOk;
+        return writeAndFlush(streams.out, helpText()) ? kExitOk : writeError(streams, {});
     }
     if (command == "--version") {
-        streams.out << versionText();
-        return kExitOk;
+        return writeAndFlush(streams.out, versionText()) ? kExitOk : writeError(streams, {});
     }
     streams.err << "involute: 未知的命令 " << command << "（可用 calc 或 batch）\n" << kSeeHelp;
     return kExitUsage;
 }
 
 int runCommandLine(int argc, char** argv) {
+    // A standard stream that was closed is held on the null device; reading
+    // or writing it is still an error, never a silent success.
+    const platform::StandardStreamsAtStart atStart = platform::holdStandardStreams();
     // Batches go through these streams in large blocks; C stdio is not used.
     std::ios::sync_with_stdio(false);
+    if (atStart.inputClosed) {
+        std::cin.setstate(std::ios::badbit);
+    }
+    if (atStart.outputClosed) {
+        std::cout.setstate(std::ios::badbit);
+    }
     const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);
-    const int status = runCommandLine(words, Streams{std::cin, std::cout, std::cerr});
-    std::cout.flush();
-    return status;
+    const Streams streams{std::cin, std::cout, std::cerr, platform::regularFileIdentity(0),
+                          platform::regularFileIdentity(1)};
+    return runCommandLine(words, streams);
 }
 
 }  // namespace involute::cli

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string_view>
+
+#include "app/platform/file_identity.h"
 
 namespace involute::cli {
 
@@ -14,6 +17,11 @@ struct Streams {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    // The regular files behind `in` and `out` when they are files
+    // (`< gears.csv`, `>> gears.csv`), so that batch never writes onto its
+    // own input; nothing for terminals, pipes, devices and in-memory streams.
+    std::optional<platform::FileIdentity> inFile{};
+    std::optional<platform::FileIdentity> outFile{};
 };
 
 // `words` are the arguments after the program name, subcommand first.
