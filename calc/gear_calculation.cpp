@@ -1,6 +1,8 @@
 #include "calc/gear_calculation.h"
 
+#include <array>
 #include <cmath>
+#include <span>
 
 #include "calc/angle_functions.h"
 #include "calc/gear_faults.h"
@@ -20,9 +22,33 @@ struct RollLength {
     std::optional<GearFault> fault;
 };
 
+// The input of largest magnitude among the factors of a product that
+// overflowed: the one that drove it out of range. On a tie the first, in
+// reading order, is named.
+struct Factor {
+    InputField field;
+    double magnitude;  // how much the factor enlarges the product
+    double value;      // the input as the user gave it
+};
+
+GearFault productOverflowFault(Quantity quantity, std::span<const Factor> factors) {
+    const Factor* largest = &factors.front();
+    for (const Factor& factor : factors) {
+        if (factor.magnitude > largest->magnitude) {
+            largest = &factor;
+        }
+    }
+    return overflowFault(quantity, largest->field, largest->value);
+}
+
 RollLength rollLength(InputField field, Quantity quantity, double diameter, double db) {
     const double squares = diameter * diameter - db * db;
     if (std::isnan(squares)) {
+        // Both squares overflowed: the circle lies inside the base circle,
+        // or the diameter is the larger number and the one to blame.
+        if (std::fabs(diameter) < std::fabs(db)) {
+            return {0.0, insideBaseCircleFault(field, diameter, db)};
+        }
         return {0.0, overflowFault(quantity, field, diameter)};
     }
     if (squares < 0.0) {
@@ -108,15 +134,25 @@ GearRun computeGear(GearInputs inputs) {
 
     const double mz = inputs.m * inputs.z;
     const double d = mz / std::cos(beta);
+    // d = m·z / cos β, and db = d·cos αt with |cos αt| <= 1: one of the
+    // three factors of d is to blame when either is out of range.
+    const auto diameterOverflow = [&](Quantity quantity) {
+        const std::array<Factor, 3> factors{{
+            {InputField::module, std::fabs(inputs.m), inputs.m},
+            {InputField::teeth, std::fabs(inputs.z), inputs.z},
+            {InputField::helixAngle, 1.0 / std::fabs(c), betaDegrees},
+        }};
+        return productOverflowFault(quantity, factors);
+    };
     if (!isFinite(mz) || !isFinite(d)) {
-        return fail(overflowFault(Quantity::d, InputField::module, inputs.m));
+        return fail(diameterOverflow(Quantity::d));
     }
     out.alphaT = alphaT;
     out.d = d;
 
     const double db = d * std::cos(alphaT);
     if (!isFinite(db)) {
-        return fail(overflowFault(Quantity::db, InputField::module, inputs.m));
+        return fail(diameterOverflow(Quantity::db));
     }
     out.db = db;
 

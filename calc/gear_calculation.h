@@ -55,9 +55,8 @@ struct GearResults {
     ProfileBranch branch = ProfileBranch::startAndTip;
 };
 
-// The quantity a step computes, for naming it in a fault. The roll angles are
-// derived from the results for setting up a profile tester (calc/roll_angles.h).
-enum class Quantity { alphaT, d, db, betaB, pbn, gS, L, xiS, xiA };
+// The quantity a step computes, for naming it in a fault.
+enum class Quantity { alphaT, d, db, betaB, pbn, gS, L };
 
 enum class FaultKind {
     emptyField,

@@ -26,10 +26,6 @@ std::string_view quantityName(Quantity quantity) {
             return "安装距离";
         case Quantity::L:
             return "记录长度";
-        case Quantity::xiS:
-            return "起始圆展开角";
-        case Quantity::xiA:
-            return "齿顶圆展开角";
     }
     return {};
 }

@@ -16,13 +16,13 @@ struct ProfileAngles {
     std::optional<double> alphaT;  // transverse pressure angle, degrees
     std::optional<double> xiS;     // roll angle at the start circle, degrees
     std::optional<double> xiA;     // roll angle at the tip circle, degrees
-    std::optional<GearFault> fault;
 };
 
 // The angles of a run that succeeded. A roll angle is absent when its roll
-// length was not taken (start or tip diameter 0: the window shows "0" there)
-// and when the base circle has no size (db = 0), as no involute exists then.
-// A roll angle too large for a double is an overflow fault naming the diameter.
-[[nodiscard]] ProfileAngles profileAngles(const GearInputs& inputs, const GearResults& results);
+// length was not taken (start or tip diameter 0: the window shows "0" there),
+// when the base circle has no size (db = 0), as no involute exists then, and
+// when it is too large for a double: the six results of the run are the
+// contract, and an angle derived from them never fails the run.
+[[nodiscard]] ProfileAngles profileAngles(const GearResults& results);
 
 }  // namespace involute::calc

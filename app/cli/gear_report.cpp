@@ -59,11 +59,7 @@ GearReport evaluateGear(const std::array<std::string_view, 6>& texts) {
         report.fault = std::move(run.fault);
         return report;
     }
-    calc::ProfileAngles angles = calc::profileAngles(reading.inputs, run.results);
-    if (angles.fault) {
-        report.fault = std::move(angles.fault);
-        return report;
-    }
+    const calc::ProfileAngles angles = calc::profileAngles(run.results);
     const calc::GearResults& r = run.results;
     report.values = {r.d, r.db, r.betaB, r.pbn, r.gS, r.L, angles.alphaT, angles.xiS, angles.xiA};
     return report;

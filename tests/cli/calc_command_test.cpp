@@ -140,6 +140,24 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  kCsvHeader + kExampleTopFour + ",0,0,21.8802326724052,,\r\n",
                  ""},
+        // Below a base circle of about 1e-305 the roll angles are too large
+        // for a double; the six results are computed all the same.
+        CalcCase{"RollAnglesBeyondADoubleJson",
+                 {"calc", "-m", "1e-306", "-z", "1", "--beta", "0", "-f", "json"},
+                 0,
+                 R"({"d":1E-306,"db":9.39692620785909E-307,"beta_b":0,)"
+                 R"("p_bn":2.95213143409355E-306,"g_s":28.95,"L":3.9,)"
+                 R"("alpha_t":20,"xi_s":null,"xi_a":null})"
+                 "\n",
+                 ""},
+        CalcCase{"RollAngleBeyondADoubleCsv",
+                 {"calc", "-m", "1e-160", "-z", "1", "--beta", "0", "--da", "1e150", "--ds",
+                  "1e-150", "-f", "csv"},
+                 0,
+                 kCsvHeader +
+                     "1E-160,9.39692620785909E-161,0,2.95213143409355E-160,5E-151,5E+149,20,"
+                     "609728950145.03,\r\n",
+                 ""},
         CalcCase{"NegativeStartWithTipZeroJson",
                  {"calc", "--ds", "-57.9", "--da", "0", "-f", "json"},
                  0,
@@ -208,14 +226,13 @@ INSTANTIATE_TEST_SUITE_P(
                  R"("message":"计算分度圆直径时数值超出范围，请检查模数 1E+200"}})"
                  "\n",
                  "involute: 计算分度圆直径时数值超出范围，请检查模数 1E+200\n"},
-        CalcCase{"RollAngleOverflow",
-                 {"calc", "-m", "1e-160", "-z", "1", "--beta", "0", "--da", "1e150", "--ds",
-                  "1e150", "-f", "json"},
+        CalcCase{"OverflowNamesTheTeeth",
+                 {"calc", "-m", "1", "-z", "1e308", "--beta", "60", "-f", "json"},
                  1,
-                 R"({"error":{"code":"overflow","field":"start_diameter",)"
-                 R"("message":"计算起始圆展开角时数值超出范围，请检查渐开线起始圆 1E+150"}})"
+                 R"({"error":{"code":"overflow","field":"teeth",)"
+                 R"("message":"计算分度圆直径时数值超出范围，请检查齿数 1E+308"}})"
                  "\n",
-                 "involute: 计算起始圆展开角时数值超出范围，请检查渐开线起始圆 1E+150\n"},
+                 "involute: 计算分度圆直径时数值超出范围，请检查齿数 1E+308\n"},
         CalcCase{"FaultInCsvPrintsNoRow",
                  {"calc", "-m", "x", "-f", "csv"},
                  1,
