@@ -109,7 +109,8 @@ CsvReader::Status CsvReader::next() {
                     ? std::find_if(
                           begin, stop,
                           [](char c) { return c == ',' || c == '\n' || c == '\r' || c == '"'; })
-                    : std::find_if(begin, stop, [](char c) { return c == '"' || c == '\n'; });
+                    : std::find_if(begin, stop,
+                                   [](char c) { return c == '"' || c == '\n' || c == '\r'; });
             text_.append(begin, special);
             pos_ += static_cast<std::size_t>(special - begin);
             if (special == stop) {
@@ -143,7 +144,12 @@ CsvReader::Status CsvReader::next() {
                 if (c == '"') {
                     state = State::quoteInQuoted;
                 } else {
-                    ++line_;  // a line break kept inside the field
+                    // A line break kept inside the field: CR, LF, or the LF
+                    // of a CRLF, which counts with its CR.
+                    const std::size_t fieldStart = fieldEnds_.empty() ? 0 : fieldEnds_.back();
+                    if (c == '\r' || text_.size() == fieldStart || text_.back() != '\r') {
+                        ++line_;
+                    }
                     text_ += c;
                 }
                 break;

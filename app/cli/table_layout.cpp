@@ -1,5 +1,6 @@
 #include "app/cli/table_layout.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/cli/gear_report.h"
@@ -77,6 +78,20 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
+// `name`, or when an earlier echoed column has it, `name_2`, `name_3`, ...:
+// JSON readers keep only the last of two equal keys.
+std::string uniqueName(std::string_view name, const std::vector<std::string>& taken) {
+    const auto isTaken = [&taken](std::string_view candidate) {
+        return isOutputColumnName(trimmed(candidate)) ||
+               std::find(taken.begin(), taken.end(), candidate) != taken.end();
+    };
+    std::string unique(name);
+    for (int suffix = 2; isTaken(unique); ++suffix) {
+        unique = std::string(name) + "_" + std::to_string(suffix);
+    }
+    return unique;
+}
+
 // Why the six inputs could not all be found, with a hint at the likely cause.
 std::string missingInputsProblem(std::span<const std::string_view> header,
                                  const std::array<std::optional<std::size_t>, 6>& found) {
@@ -146,7 +161,7 @@ TableLayoutReading layoutFromHeader(std::span<const std::string_view> header) {
         if (!input) {
             if (!isOutputColumnName(trimmed(header[column]))) {
                 layout.echoedColumns.push_back(column);
-                layout.echoedNames.emplace_back(header[column]);
+                layout.echoedNames.push_back(uniqueName(header[column], layout.echoedNames));
             }
             continue;
         }

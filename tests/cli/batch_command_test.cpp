@@ -162,6 +162,26 @@ TEST(Batch, LineNumbersCountTheHeaderAndSkippedLines) {
               kOutputHeader + "5,2.25,25,20,25,65.7,57.9," + kExampleResults + ",ok,,\r\n");
 }
 
+// JSON readers keep only the last of two equal keys: a repeated column name
+// gets a number.
+TEST(Batch, RepeatedColumnNamesAreMadeUnique) {
+    const std::string table =
+        "note,m,z,alpha,beta,da,ds,note,note_2,\n"
+        "a,2.25,25,20,25,65.7,57.9,b,c,\n";
+    const CommandResult json = runCommand({"batch", "-f", "json"}, table);
+    EXPECT_EQ(json.out, R"({"line":2,"module":"2.25","teeth":"25","pressure_angle":"20",)"
+                        R"("helix_angle":"25","tip_diameter":"65.7","start_diameter":"57.9",)"
+                        R"("note":"a","note_2":"b","note_2_2":"c","":"",)" +
+                            kExampleResultsJson +
+                            R"(,"status":"ok","field":null,"message":null})"
+                            "\n");
+    const CommandResult csv = runCommand({"batch"}, table);
+    EXPECT_EQ(
+        csv.out.substr(0, csv.out.find("\r\n")),
+        "line,module,teeth,pressure_angle,helix_angle,tip_diameter,start_diameter,"
+        "note,note_2,note_2_2,,d,db,beta_b,p_bn,g_s,L,alpha_t,xi_s,xi_a,status,field,message");
+}
+
 TEST(Batch, EmptyTableIsHeaderOnly) {
     const CommandResult result = runCommand({"batch"}, "m,z,alpha,beta,da,ds\r\n");
     EXPECT_EQ(result.out, kOutputHeader);
