@@ -18,8 +18,7 @@ inline constexpr std::array kInputsInReadingOrder{
     InputField::module,     InputField::teeth,       InputField::pressureAngle,
     InputField::helixAngle, InputField::tipDiameter, InputField::startDiameter};
 
-// The field's name as its label shows it, without padding: "模数", ...
-[[nodiscard]] std::string_view fieldLabel(InputField field);
+// Their labels, keys and options: calc/gear_quantities.h.
 
 struct GearInputs {
     double m = 0.0;       // normal module
@@ -55,8 +54,10 @@ struct GearResults {
     ProfileBranch branch = ProfileBranch::startAndTip;
 };
 
-// The quantity a step computes, for naming it in a fault.
-enum class Quantity { alphaT, d, db, betaB, pbn, gS, L };
+// The quantities the program computes: the six results, the transverse
+// pressure angle and the roll angles (calc/roll_angles.h). Names and keys:
+// calc/gear_quantities.h.
+enum class Quantity { d, db, betaB, pbn, gS, L, alphaT, xiS, xiA };
 
 enum class FaultKind {
     emptyField,

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calc/gear_quantities.h"
 #include "calc/number_text.h"
 
 namespace involute::calc {
@@ -9,26 +10,6 @@ namespace involute::calc {
 namespace {
 
 constexpr std::size_t kLongestQuotedText = 24;
-
-std::string_view quantityName(Quantity quantity) {
-    switch (quantity) {
-        case Quantity::alphaT:
-            return "端面压力角";
-        case Quantity::d:
-            return "分度圆直径";
-        case Quantity::db:
-            return "基圆直径";
-        case Quantity::betaB:
-            return "基圆螺旋角";
-        case Quantity::pbn:
-            return "基节";
-        case Quantity::gS:
-            return "安装距离";
-        case Quantity::L:
-            return "记录长度";
-    }
-    return {};
-}
 
 // The text as typed, cut short so that a pasted page fits a message box.
 std::string quoted(std::string_view text) {
@@ -50,24 +31,6 @@ std::string quoted(std::string_view text) {
 }
 
 }  // namespace
-
-std::string_view fieldLabel(InputField field) {
-    switch (field) {
-        case InputField::module:
-            return "模数";
-        case InputField::teeth:
-            return "齿数";
-        case InputField::pressureAngle:
-            return "压力角";
-        case InputField::helixAngle:
-            return "螺旋角";
-        case InputField::tipDiameter:
-            return "大径";
-        case InputField::startDiameter:
-            return "渐开线起始圆";
-    }
-    return {};
-}
 
 std::string_view faultCode(FaultKind kind) {
     switch (kind) {
@@ -91,7 +54,7 @@ std::string_view faultCode(FaultKind kind) {
 
 InputReading readInput(InputField field, std::string_view text) {
     const NumberFromText number = numberFromText(text);
-    const std::string label(fieldLabel(field));
+    const std::string label(inputRow(field).label);
     switch (number.fault) {
         case NumberTextFault::none:
             return {number.value, std::nullopt};
@@ -110,23 +73,29 @@ InputReading readInput(InputField field, std::string_view text) {
 
 GearFault overflowFault(Quantity quantity, InputField field, double fieldValue) {
     return {FaultKind::overflow, field, quantity,
-            "计算" + std::string(quantityName(quantity)) + "时数值超出范围，请检查" +
-                std::string(fieldLabel(field)) + " " + textFromNumber(fieldValue)};
+            "计算" + std::string(resultRow(quantity).name) + "时数值超出范围，请检查" +
+                std::string(inputRow(field).label) + " " + textFromNumber(fieldValue)};
 }
 
 GearFault baseHelixFault(double alphaNDegrees, double betaDegrees) {
     return {FaultKind::baseHelixUndefined, InputField::helixAngle, Quantity::betaB,
-            "压力角 " + textFromNumber(alphaNDegrees) + "、螺旋角 " + textFromNumber(betaDegrees) +
-                " 时基圆螺旋角为 90°，无法计算基圆螺旋角"};
+            std::string(inputRow(InputField::pressureAngle).label) + " " +
+                textFromNumber(alphaNDegrees) + "、" +
+                std::string(inputRow(InputField::helixAngle).label) + " " +
+                textFromNumber(betaDegrees) + " 时" + std::string(resultRow(Quantity::betaB).name) +
+                "为 90°，无法计算" + std::string(resultRow(Quantity::betaB).name)};
 }
 
 GearFault insideBaseCircleFault(InputField field, double diameter, double db) {
     const bool start = field == InputField::startDiameter;
+    const Quantity quantity = start ? Quantity::gS : Quantity::L;
+    // The start circle's label names the circle; the tip's, 大径, already
+    // says diameter.
     return {start ? FaultKind::startCircleInsideBaseCircle : FaultKind::tipCircleInsideBaseCircle,
-            field, start ? Quantity::gS : Quantity::L,
-            std::string(start ? "渐开线起始圆直径 " : "大径 ") + textFromNumber(diameter) +
-                " 小于基圆直径 " + textFromNumber(db) + "，无法计算" +
-                (start ? "安装距离" : "记录长度")};
+            field, quantity,
+            std::string(inputRow(field).label) + (start ? "直径 " : " ") +
+                textFromNumber(diameter) + " 小于" + std::string(resultRow(Quantity::db).name) +
+                " " + textFromNumber(db) + "，无法计算" + std::string(resultRow(quantity).name)};
 }
 
 }  // namespace involute::calc

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "calc/gear_calculation.h"
+#include "calc/gear_quantities.h"
 #include "calc/number_text.h"
 #include "calc/start_command.h"
 #include "fuzz/fuzz_check.h"
@@ -31,10 +32,6 @@ namespace calc = involute::calc;
 namespace ui = involute::ui;
 
 constexpr std::size_t kFields = 6;
-
-// Labels of the input fields in reading order: a report names its field.
-constexpr std::array<std::string_view, kFields> kLabels{"模数",   "齿数", "压力角",
-                                                        "螺旋角", "大径", "渐开线起始圆"};
 
 // What the result fields show before the run: the worked example's results.
 constexpr std::array<std::string_view, kFields> kEarlierResults{
@@ -346,7 +343,7 @@ class StartCommandRun {
                    "a broken character counts at least once, at most byte by byte");
         }
 
-        expect(message.find(kLabels[field]) != std::string::npos,
+        expect(message.find(calc::kInputRows[field].label) != std::string::npos,
                "the message names the field at fault");
         expect(message.size() <= kLongestMessage, "the message is short enough for a box");
         bool typedValid = true;

@@ -12,6 +12,7 @@
 #include "app/cli/csv_writer.h"
 #include "app/cli/gear_report.h"
 #include "app/cli/json_writer.h"
+#include "calc/gear_quantities.h"
 
 namespace involute::cli {
 
@@ -48,9 +49,9 @@ class RowWriter {
             return;
         }
         out += "line";
-        for (const calc::InputField field : calc::kInputsInReadingOrder) {
+        for (const calc::InputRow& input : calc::kInputRows) {
             out += ',';
-            out += fieldKey(field);
+            out += input.key;
         }
         for (const std::string& name : layout_.echoedNames) {
             out += ',';
@@ -92,7 +93,7 @@ class RowWriter {
         out += std::to_string(line);
         for (std::size_t i = 0; i < layout_.inputColumns.size(); ++i) {
             out += ",\"";
-            out += fieldKey(calc::kInputsInReadingOrder[i]);
+            out += calc::kInputRows[i].key;
             out += "\":";
             appendJsonString(out, cell(layout_.inputColumns[i]));
         }
@@ -194,8 +195,8 @@ BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat f
             }
             report = evaluateGear(texts);
             if (report.fault) {
-                outcome = {calc::faultCode(report.fault->kind), fieldKey(report.fault->field),
-                           report.fault->message};
+                outcome = {calc::faultCode(report.fault->kind),
+                           calc::inputRow(report.fault->field).key, report.fault->message};
             }
         }
         if (outcome.status != "ok") {

@@ -10,36 +10,30 @@
 #include "app/cli/options.h"
 #include "app/cli/subcommands.h"
 #include "app/cli/usage.h"
+#include "calc/gear_quantities.h"
 
 namespace involute::cli {
 
 namespace {
 
-// The six inputs in reading order, each with the window's example text as
-// its default.
-struct InputOption {
-    CommandOption option;
-    std::string_view defaultText;
-};
+// An input's options: its long option, and its short name as a letter
+// ("-m") or, when longer, as a second long option ("--alpha").
+constexpr CommandOption inputOption(const calc::InputRow& input) {
+    const bool letter = input.shortName.size() == 1;
+    return {input.option, letter ? std::string_view{} : input.shortName,
+            letter ? input.shortName.front() : '\0'};
+}
 
-constexpr std::array<InputOption, 6> kInputOptions{{
-    {{"module", "", 'm'}, "2.25"},
-    {{"teeth", "", 'z'}, "25"},
-    {{"pressure-angle", "alpha", 0}, "20"},
-    {{"helix-angle", "beta", 0}, "25"},
-    {{"tip-diameter", "da", 0}, "65.7"},
-    {{"start-diameter", "ds", 0}, "57.9"},
-}};
-
-enum Option : std::size_t { kFormat = 6, kHelp, kVersion, kOptionCount };
+// The six inputs first, in reading order, so that option i is input i.
+enum Option : std::size_t { kFormat = calc::kInputRows.size(), kHelp, kVersion, kOptionCount };
 
 constexpr std::array<CommandOption, kOptionCount> kOptionTable{{
-    kInputOptions[0].option,
-    kInputOptions[1].option,
-    kInputOptions[2].option,
-    kInputOptions[3].option,
-    kInputOptions[4].option,
-    kInputOptions[5].option,
+    inputOption(calc::kInputRows[0]),
+    inputOption(calc::kInputRows[1]),
+    inputOption(calc::kInputRows[2]),
+    inputOption(calc::kInputRows[3]),
+    inputOption(calc::kInputRows[4]),
+    inputOption(calc::kInputRows[5]),
     {"format", "", 'f'},
     {"help", "", 'h', false},
     {"version", "", 0, false},
@@ -72,8 +66,10 @@ int runCalc(std::span<const std::string_view> words, const Streams& streams) {
         return *answered;
     }
     if (!parsed.positionals.empty()) {
+        const calc::InputRow& first = calc::kInputRows.front();
         return usageError(streams, "calc 不接受参数 “" + std::string(parsed.positionals.front()) +
-                                       "”，输入须用选项给出，如 --module 2.25");
+                                       "”，输入须用选项给出，如 --" + std::string(first.option) +
+                                       " " + std::string(first.example));
     }
     const std::optional<Format> format = formatNamed(parsed.values[kFormat].value_or("text"));
     if (!format) {
@@ -83,7 +79,7 @@ int runCalc(std::span<const std::string_view> words, const Streams& streams) {
 
     std::array<std::string_view, 6> texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = parsed.values[i].value_or(kInputOptions[i].defaultText);
+        texts[i] = parsed.values[i].value_or(calc::kInputRows[i].example);
     }
     const GearReport report = evaluateGear(texts);
 

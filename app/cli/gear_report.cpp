@@ -29,24 +29,6 @@ constexpr std::string_view kAbsentInText = "无";
 
 }  // namespace
 
-std::string_view fieldKey(calc::InputField field) {
-    switch (field) {
-        case calc::InputField::module:
-            return "module";
-        case calc::InputField::teeth:
-            return "teeth";
-        case calc::InputField::pressureAngle:
-            return "pressure_angle";
-        case calc::InputField::helixAngle:
-            return "helix_angle";
-        case calc::InputField::tipDiameter:
-            return "tip_diameter";
-        case calc::InputField::startDiameter:
-            return "start_diameter";
-    }
-    return {};
-}
-
 GearReport evaluateGear(const std::array<std::string_view, 6>& texts) {
     GearReport report;
     calc::InputsReading reading = calc::readInputs(texts);
@@ -67,9 +49,11 @@ GearReport evaluateGear(const std::array<std::string_view, 6>& texts) {
 
 void appendTextResults(std::string& out, const GearReport& report) {
     for (std::size_t i = 0; i < kResultCount; ++i) {
-        const std::string_view label = kResultColumns[i].label;
-        out += label;
-        out.append(kTextValueColumn - 1 - displayWidth(label), ' ');
+        const calc::ResultRow& row = calc::kResultRows[i];
+        out += row.name;
+        out += ' ';
+        out += row.symbol;
+        out.append(kTextValueColumn - 2 - displayWidth(row.name) - displayWidth(row.symbol), ' ');
         const std::optional<double>& value = report.values[i];
         out += value ? calc::textFromNumber(*value) : std::string(kAbsentInText);
         out += '\n';
@@ -82,7 +66,7 @@ void appendJsonResults(std::string& out, const GearReport& report) {
             out += ',';
         }
         out += '"';
-        out += kResultColumns[i].key;
+        out += calc::kResultRows[i].key;
         out += "\":";
         appendJsonNumber(out, report.values[i]);
     }
@@ -92,7 +76,7 @@ void appendJsonFault(std::string& out, const calc::GearFault& fault) {
     out += "\"code\":";
     appendJsonString(out, calc::faultCode(fault.kind));
     out += ",\"field\":";
-    appendJsonString(out, fieldKey(fault.field));
+    appendJsonString(out, calc::inputRow(fault.field).key);
     out += ",\"message\":";
     appendJsonString(out, fault.message);
 }
@@ -102,7 +86,7 @@ void appendCsvResultHeader(std::string& out) {
         if (i > 0) {
             out += ',';
         }
-        out += kResultColumns[i].key;
+        out += calc::kResultRows[i].key;
     }
 }
 

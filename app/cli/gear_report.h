@@ -9,34 +9,14 @@
 #include <string_view>
 
 #include "calc/gear_calculation.h"
+#include "calc/gear_quantities.h"
 
 namespace involute::cli {
 
-inline constexpr std::size_t kResultCount = 9;
-
-struct ResultColumn {
-    std::string_view key;    // fixed English key, in JSON and CSV
-    std::string_view label;  // Chinese name and symbol, in text
-};
-
-inline constexpr std::array<ResultColumn, kResultCount> kResultColumns{{
-    {"d", "分度圆直径 d"},
-    {"db", "基圆直径 db"},
-    {"beta_b", "基圆螺旋角 βb"},
-    {"p_bn", "基节 pbn"},
-    {"g_s", "安装距离 gS"},
-    {"L", "记录长度 L"},
-    {"alpha_t", "端面压力角 αt"},
-    {"xi_s", "起始圆展开角 ξs"},
-    {"xi_a", "齿顶圆展开角 ξa"},
-}};
-
-// The stable English key of an input: "module", "teeth", "pressure_angle",
-// "helix_angle", "tip_diameter", "start_diameter".
-[[nodiscard]] std::string_view fieldKey(calc::InputField field);
+inline constexpr std::size_t kResultCount = calc::kResultRows.size();
 
 struct GearReport {
-    // In kResultColumns order. All absent when the gear could not be
+    // In calc::kResultRows order. All absent when the gear could not be
     // computed; a roll angle alone is absent when it does not exist.
     std::array<std::optional<double>, kResultCount> values;
     std::optional<calc::GearFault> fault;

@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/cli/gear_report.h"
-#include "calc/gear_calculation.h"
+#include "calc/gear_quantities.h"
 #include "calc/number_text.h"
 
 namespace involute::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kShortNames{"m", "z", "alpha", "beta", "da", "ds"};
 constexpr std::array<std::string_view, 4> kRowColumns{"line", "status", "field", "message"};
 
 // Drops blanks (space, tab, ideographic space) anywhere, lowers ASCII
@@ -39,9 +37,9 @@ std::string normalized(std::string_view name) {
 
 std::optional<std::size_t> inputNamed(std::string_view name) {
     const std::string key = normalized(name);
-    for (std::size_t i = 0; i < calc::kInputsInReadingOrder.size(); ++i) {
-        const calc::InputField field = calc::kInputsInReadingOrder[i];
-        if (key == fieldKey(field) || key == kShortNames[i] || key == calc::fieldLabel(field)) {
+    for (std::size_t i = 0; i < calc::kInputRows.size(); ++i) {
+        const calc::InputRow& input = calc::kInputRows[i];
+        if (key == input.key || key == input.shortName || key == input.label) {
             return i;
         }
     }
@@ -113,32 +111,36 @@ std::string missingInputsProblem(std::span<const std::string_view> header,
     bool first = true;
     for (std::size_t i = 0; i < found.size(); ++i) {
         if (!found[i]) {
-            const calc::InputField field = calc::kInputsInReadingOrder[i];
             problem += first ? " " : "、";
-            problem += calc::fieldLabel(field);
+            problem += calc::kInputRows[i].label;
             problem += " (";
-            problem += fieldKey(field);
+            problem += calc::kInputRows[i].key;
             problem += ")";
             first = false;
         }
     }
-    problem +=
-        " 列。表头须含 module、teeth、pressure_angle、helix_angle、tip_diameter、"
-        "start_diameter 六列（或窗口中的名称 模数、齿数、压力角、螺旋角、大径、渐开线起始圆），"
-        "顺序不限";
+    std::string keys;
+    std::string labels;
+    for (const calc::InputRow& input : calc::kInputRows) {
+        keys += keys.empty() ? "" : "、";
+        keys += input.key;
+        labels += labels.empty() ? "" : "、";
+        labels += input.label;
+    }
+    problem += " 列。表头须含 " + keys + " 六列（或窗口中的名称 " + labels + "），顺序不限";
     return problem;
 }
 
 }  // namespace
 
 bool isOutputColumnName(std::string_view name) {
-    for (const calc::InputField field : calc::kInputsInReadingOrder) {
-        if (name == fieldKey(field)) {
+    for (const calc::InputRow& input : calc::kInputRows) {
+        if (name == input.key) {
             return true;
         }
     }
-    for (const ResultColumn& column : kResultColumns) {
-        if (name == column.key) {
+    for (const calc::ResultRow& result : calc::kResultRows) {
+        if (name == result.key) {
             return true;
         }
     }
@@ -169,8 +171,7 @@ TableLayoutReading layoutFromHeader(std::span<const std::string_view> header) {
             reading.problem = "表头第 " + std::to_string(*found[*input] + 1) + " 列 “" +
                               std::string(header[*found[*input]]) + "” 和第 " +
                               std::to_string(column + 1) + " 列 “" + std::string(header[column]) +
-                              "” 都是" +
-                              std::string(calc::fieldLabel(calc::kInputsInReadingOrder[*input]));
+                              "” 都是" + std::string(calc::kInputRows[*input].label);
             return reading;
         }
         found[*input] = column;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "calc/gear_quantities.h"
 #include "ui/window_states.h"
 
 namespace involute::testing {
@@ -23,9 +24,8 @@ std::string name(Control control) {
 }  // namespace
 
 FakeWindow::FakeWindow() {
-    const char* examples[] = {"2.25", "25", "20", "25", "65.7", "57.9"};
     for (std::size_t i = 0; i < ui::kInputFields.size(); ++i) {
-        texts_[ui::kInputFields[i]] = examples[i];
+        texts_[ui::kInputFields[i]] = calc::kInputRows[i].example;
         selection_[ui::kInputFields[i]] = {0, 0};
     }
     for (const Control field : ui::kResultFields) {
