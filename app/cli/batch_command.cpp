@@ -13,6 +13,7 @@
 #include "app/cli/subcommands.h"
 #include "app/cli/table_layout.h"
 #include "app/cli/usage.h"
+#include "app/platform/path_text.h"
 
 namespace involute::cli {
 
@@ -59,7 +60,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     const std::string source = fromStandardInput ? "标准输入" : "“" + std::string(inputName) + "”";
     std::ifstream inputFile;
     if (!fromStandardInput) {
-        const std::filesystem::path path(inputName);
+        const std::filesystem::path path = platform::pathFromUtf8(inputName);
         std::error_code error;
         if (std::filesystem::is_directory(path, error)) {
             return usageError(streams, "无法读取 " + source + "：这是一个目录");
@@ -78,7 +79,8 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
         toStandardOutput ? "标准输出" : "“" + std::string(outputName) + "”";
     if (!toStandardOutput && !fromStandardInput) {
         std::error_code error;
-        if (std::filesystem::equivalent(inputName, outputName, error)) {
+        if (std::filesystem::equivalent(platform::pathFromUtf8(inputName),
+                                        platform::pathFromUtf8(outputName), error)) {
             return usageError(streams, "输出文件 " + destination + " 就是输入文件");
         }
     }
@@ -118,7 +120,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
 
     std::ofstream outputFile;
     if (!toStandardOutput) {
-        outputFile.open(std::filesystem::path(outputName), std::ios::binary | std::ios::trunc);
+        outputFile.open(platform::pathFromUtf8(outputName), std::ios::binary | std::ios::trunc);
         if (!outputFile) {
             return usageError(streams, "无法写入 " + destination);
         }

@@ -1,13 +1,13 @@
 #include "app/cli/command_line.h"
 
-#include <algorithm>
-#include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/cli/exit_status.h"
 #include "app/cli/help_text.h"
 #include "app/cli/subcommands.h"
+#include "app/platform/command_line_args.h"
+#include "app/platform/console.h"
 
 namespace involute::cli {
 
@@ -37,12 +37,10 @@ int runCommandLine(std::span<const std::string_view> words, const Streams& strea
 }
 
 int runCommandLine(int argc, char** argv) {
-    // Batches go through these streams in large blocks; C stdio is not used.
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);
-    const int status = runCommandLine(words, Streams{std::cin, std::cout, std::cerr});
-    std::cout.flush();
-    return status;
+    const std::vector<std::string> arguments = platform::commandLineArguments(argc, argv);
+    const std::vector<std::string_view> words(arguments.begin(), arguments.end());
+    const platform::StandardStreams standard;
+    return runCommandLine(words, Streams{standard.in(), standard.out(), standard.err()});
 }
 
 }  // namespace involute::cli
