@@ -12,7 +12,7 @@ namespace involute::testing {
 
 namespace {
 
-std::wstring quoted(std::wstring_view word) {
+std::wstring commandLineWord(std::wstring_view word) {
     if (!word.empty() && word.find_first_of(L" \t\n\v\"") == std::wstring_view::npos) {
         return std::wstring(word);
     }
@@ -68,10 +68,10 @@ CommandResult runProgram(const std::vector<std::string>& words, std::string_view
     scratch.write("stdin", input);
 
     const std::wstring program = platform::utf16FromUtf8(INVOLUTE_EXECUTABLE);
-    std::wstring commandLine = quoted(program);
+    std::wstring commandLine = commandLineWord(program);
     for (const std::string& word : words) {
         commandLine += L' ';
-        commandLine += quoted(platform::utf16FromUtf8(word));
+        commandLine += commandLineWord(platform::utf16FromUtf8(word));
     }
 
     CommandResult result;
