@@ -13,6 +13,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 printf '件号,模数,齿数,压力角,螺旋角,大径,渐开线起始圆\r\nA-1,2.25,25,20,25,65.7,57.9\r\n' >齿轮.csv
+# Long enough to fill the console's buffer many times over, so that some
+# Chinese character is split between two of its writes.
+awk 'BEGIN { print "件号,m,z,alpha,beta,da,ds"; for (i = 1; i <= 600; i++) printf "齿轮-%d,2.25,25,20,25,65.7,57.9\r\n", i }' >长表.csv
 
 quoted_runner=""
 for word in "$@" "$program"; do
@@ -64,6 +67,7 @@ check() {
 }
 
 check batch_chinese_file_name out "start_diameter,件号,d,db" batch 齿轮.csv
+check batch_long_chinese_table out "齿轮-600,62.0650079416401" batch 长表.csv
 check calc_full_width_module out "分度圆直径 d    62.0650079416401" calc --module ２．２５
 check calc_chinese_error err "模数 “二” 不是有效的数字" calc --module 二
 exit $((failures > 0))
