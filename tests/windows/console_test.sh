@@ -2,7 +2,8 @@
 # The Windows program writing to a console: Chinese file names, arguments and
 # output must show as the same characters it writes to a pipe.
 #   console_test.sh PROGRAM.exe RUNNER...
-# RUNNER is the command that runs a Windows program here (the wine wrapper).
+# RUNNER is the command that runs a Windows program here (the wine wrapper);
+# give absolute paths, as the test runs in a scratch folder.
 # `script` gives wine a terminal, which wine turns into a console for the
 # program, so its text goes through WriteConsoleW; the terminal's control
 # sequences are taken out again before comparing.
@@ -41,18 +42,14 @@ check() {
         words="$words '$word'"
     done
     if [ "$stream" = out ]; then
-        console_command="$quoted_runner $words 2>/dev/null"
+        only_stream="2>/dev/null"
     else
-        console_command="$quoted_runner $words 2>&1 >/dev/null"
+        only_stream="2>&1 >/dev/null"
     fi
     # A wide terminal: the console would break longer lines.
-    TERM=dumb script -q -c "stty cols 1000; $console_command" /dev/null </dev/null |
-        as_text >"$name.console"
-    if [ "$stream" = out ]; then
-        eval "$quoted_runner $words" 2>/dev/null | as_text >"$name.file" || true
-    else
-        eval "$quoted_runner $words" 2>&1 >/dev/null | as_text >"$name.file" || true
-    fi
+    TERM=dumb script -q -c "stty cols 1000; $quoted_runner $words $only_stream" /dev/null \
+        </dev/null | as_text >"$name.console"
+    eval "$quoted_runner $words $only_stream" | as_text >"$name.file"
     if ! grep -qF "$expected" "$name.console"; then
         echo "FAIL $name: the console does not show “$expected”:"
         cat "$name.console"
