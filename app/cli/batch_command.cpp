@@ -15,6 +15,7 @@
 #include "app/cli/table_layout.h"
 #include "app/cli/usage.h"
 #include "app/platform/file_identity.h"
+#include "app/platform/path_text.h"
 
 namespace involute::cli {
 
@@ -61,7 +62,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     const std::string source = fromStandardInput ? "标准输入" : "“" + std::string(inputName) + "”";
     std::ifstream inputFile;
     if (!fromStandardInput) {
-        const std::filesystem::path path(inputName);
+        const std::filesystem::path path = platform::pathFromUtf8(inputName);
         std::error_code error;
         if (std::filesystem::is_directory(path, error)) {
             return usageError(streams, "无法读取 " + source + "：这是一个目录");
@@ -83,10 +84,10 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     // there (a path, a redirection, a symbolic or hard link).
     const std::optional<platform::FileIdentity> inputIdentity =
         fromStandardInput ? streams.inFile
-                          : platform::regularFileIdentity(std::filesystem::path(inputName));
+                          : platform::regularFileIdentity(platform::pathFromUtf8(inputName));
     const std::optional<platform::FileIdentity> outputIdentity =
         toStandardOutput ? streams.outFile
-                         : platform::regularFileIdentity(std::filesystem::path(outputName));
+                         : platform::regularFileIdentity(platform::pathFromUtf8(outputName));
     if (inputIdentity && inputIdentity == outputIdentity) {
         return usageError(streams, toStandardOutput ? "标准输出 就是输入文件" +
                                                           (fromStandardInput ? "" : " " + source)
@@ -128,7 +129,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
 
     std::ofstream outputFile;
     if (!toStandardOutput) {
-        outputFile.open(std::filesystem::path(outputName), std::ios::binary | std::ios::trunc);
+        outputFile.open(platform::pathFromUtf8(outputName), std::ios::binary | std::ios::trunc);
         if (!outputFile) {
             return usageError(streams, "无法写入 " + destination);
         }

@@ -1,7 +1,5 @@
 #include "app/cli/command_line.h"
 
-#include <algorithm>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -9,6 +7,9 @@
 #include "app/cli/help_text.h"
 #include "app/cli/subcommands.h"
 #include "app/cli/usage.h"
+#include "app/platform/command_line_args.h"
+#include "app/platform/console.h"
+#include "app/platform/file_identity.h"
 #include "app/platform/std_streams.h"
 
 namespace involute::cli {
@@ -40,17 +41,17 @@ int runCommandLine(int argc, char** argv) {
     // A standard stream that was closed is held on the null device; reading
     // or writing it is still an error, never a silent success.
     const platform::StandardStreamsAtStart atStart = platform::holdStandardStreams();
-    // Batches go through these streams in large blocks; C stdio is not used.
-    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> arguments = platform::commandLineArguments(argc, argv);
+    const std::vector<std::string_view> words(arguments.begin(), arguments.end());
+    const platform::StandardStreams standard;
     if (atStart.inputClosed) {
-        std::cin.setstate(std::ios::badbit);
+        standard.in().setstate(std::ios::badbit);
     }
     if (atStart.outputClosed) {
-        std::cout.setstate(std::ios::badbit);
+        standard.out().setstate(std::ios::badbit);
     }
-    const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);
-    const Streams streams{std::cin, std::cout, std::cerr, platform::regularFileIdentity(0),
-                          platform::regularFileIdentity(1)};
+    const Streams streams{standard.in(), standard.out(), standard.err(),
+                          platform::regularFileIdentity(0), platform::regularFileIdentity(1)};
     return runCommandLine(words, streams);
 }
 

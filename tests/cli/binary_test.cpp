@@ -2,79 +2,15 @@
 // display, no Qt platform chosen. Subcommands must never need a window.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <string>
 #include <vector>
 
+#include "app/platform/path_text.h"
 #include "tests/cli/run_command.h"
-
-extern char** environ;
+#include "tests/cli/run_program.h"
 
 namespace involute::testing {
 namespace {
-
-// The current environment less everything that would reach a display.
-std::vector<std::string> environmentWithoutDisplay() {
-    std::vector<std::string> variables;
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-        const std::string_view entry(*variable);
-        const std::string_view name = entry.substr(0, entry.find('='));
-        if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "QT_QPA_PLATFORM") {
-            variables.emplace_back(entry);
-        }
-    }
-    return variables;
-}
-
-CommandResult runProgram(const std::vector<std::string>& words, std::string_view input = {}) {
-    const ScratchDirectory scratch;
-    const std::string in = scratch.write("stdin", input);
-    const std::string out = (scratch.path() / "stdout").string();
-    const std::string err = (scratch.path() / "stderr").string();
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-
-    std::string program = INVOLUTE_EXECUTABLE;
-    std::vector<std::string> arguments{program};
-    arguments.insert(arguments.end(), words.begin(), words.end());
-    std::vector<char*> argv;
-    argv.reserve(arguments.size() + 1);
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    std::vector<std::string> environment = environmentWithoutDisplay();
-    std::vector<char*> envp;
-    envp.reserve(environment.size() + 1);
-    for (std::string& variable : environment) {
-        envp.push_back(variable.data());
-    }
-    envp.push_back(nullptr);
-
-    CommandResult result;
-    pid_t child = 0;
-    const int spawned =
-        posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << program;
-        return result;
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.out = readFile(out);
-    result.err = readFile(err);
-    return result;
-}
 
 struct ProgramCase {
     const char* name;
@@ -113,9 +49,42 @@ INSTANTIATE_TEST_SUITE_P(
                       ProgramCase{"BatchFromStandardInput", {"batch"}, kTable},
                       ProgramCase{"BatchJson", {"batch", "-", "-f", "json"}, kTable},
                       ProgramCase{"MalformedBatch", {"batch"}, "m,z\n"},
+                      // Line breaks inside a field are echoed byte for byte, so a
+                      // standard input that turned CRLF into LF would show.
+                      ProgramCase{
+                          "BatchEchoesLineEndsOfFields",
+                          {"batch"},
+                          "m,z,alpha,beta,da,ds,note\r\n2.25,25,20,25,65.7,57.9,\"a\r\nb\nc\"\r\n"},
                       ProgramCase{"Help", {"--help"}, ""},
                       ProgramCase{"Version", {"--version"}, ""}),
     [](const auto& row) { return row.param.name; });
+
+// Chinese file names and arguments arrive whole, whatever the system's code
+// page: the table is read, the results written, and the argument echoed.
+TEST(ProgramWithChineseText, ReadsAndWritesChineseFileNames) {
+    const ScratchDirectory scratch;
+    const std::string input = scratch.write("齿轮.csv", kTable);
+    const std::string output = platform::utf8FromPath(scratch.path() / "结果.csv");
+    const CommandResult program = runProgram({"batch", input, "-o", output});
+    EXPECT_EQ(program.err, runCommand({"batch", input, "-o", output}).err);
+    EXPECT_EQ(program.status, 1);
+    EXPECT_EQ(readFile(platform::pathFromUtf8(output)), runCommand({"batch"}, kTable).out);
+}
+
+TEST(ProgramWithChineseText, TakesChineseArguments) {
+    for (const std::string value : {"２．２５", "二点二五"}) {
+        const CommandResult program = runProgram({"calc", "--module", value});
+        const CommandResult inProcess = runCommand({"calc", "--module", value});
+        EXPECT_EQ(program.out, inProcess.out) << value;
+        EXPECT_EQ(program.err, inProcess.err) << value;
+        EXPECT_EQ(program.status, inProcess.status) << value;
+    }
+    const ScratchDirectory scratch;
+    const std::string missing = platform::utf8FromPath(scratch.path() / "没有的表.csv");
+    const CommandResult program = runProgram({"batch", missing});
+    EXPECT_NE(program.err.find("“" + missing + "”"), std::string::npos) << program.err;
+    EXPECT_EQ(program.status, 2);
+}
 
 }  // namespace
 }  // namespace involute::testing

@@ -1,11 +1,13 @@
 #include "tests/cli/run_command.h"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "app/cli/command_line.h"
+#include "app/platform/path_text.h"
 
 namespace involute::testing {
 
@@ -21,12 +23,19 @@ CommandResult runCommand(const std::vector<std::string_view>& words, std::string
 }
 
 ScratchDirectory::ScratchDirectory() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "involute-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a scratch directory");
+    // create_directory makes a new directory or reports that the name is taken,
+    // so a random name that is free becomes this test's own.
+    std::random_device seed;
+    std::mt19937_64 names(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::filesystem::path candidate =
+            std::filesystem::temp_directory_path() / ("involute-test-" + std::to_string(names()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = std::move(candidate);
+            return;
+        }
     }
-    path_ = pattern;
+    throw std::runtime_error("cannot create a scratch directory");
 }
 
 ScratchDirectory::~ScratchDirectory() {
@@ -35,9 +44,9 @@ ScratchDirectory::~ScratchDirectory() {
 }
 
 std::string ScratchDirectory::write(std::string_view name, std::string_view bytes) const {
-    const std::filesystem::path file = path_ / name;
+    const std::filesystem::path file = path_ / platform::pathFromUtf8(name);
     std::ofstream(file, std::ios::binary) << bytes;
-    return file.string();
+    return platform::utf8FromPath(file);
 }
 
 std::string readFile(const std::filesystem::path& path) {

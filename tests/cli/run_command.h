@@ -27,7 +27,8 @@ class ScratchDirectory {
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-    // Writes `bytes` to a file in the directory and returns its path.
+    // Writes `bytes` to a file in the directory and returns its path as
+    // UTF-8, as the command line takes file names.
     std::string write(std::string_view name, std::string_view bytes) const;
 
   private:

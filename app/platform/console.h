@@ -1,0 +1,33 @@
+// The standard streams the command line reads and writes. Files and pipes
+// get exactly the bytes written: UTF-8 text, line ends as the output format
+// has them (no text-mode translation on Windows), and standard input is read
+// as bytes. A console shows the UTF-8 text as Unicode characters, which on
+// Windows takes WriteConsoleW: bytes written to a console are read in its
+// code page, and GB2312's code page garbles UTF-8.
+#pragma once
+
+#include <istream>
+#include <memory>
+#include <ostream>
+
+namespace involute::platform {
+
+// Prepares the process's standard streams for as long as it lives; its end
+// flushes what is buffered and gives the streams back as they were.
+class StandardStreams {
+  public:
+    StandardStreams();
+    ~StandardStreams();
+    StandardStreams(const StandardStreams&) = delete;
+    StandardStreams& operator=(const StandardStreams&) = delete;
+
+    [[nodiscard]] std::istream& in() const;
+    [[nodiscard]] std::ostream& out() const;
+    [[nodiscard]] std::ostream& err() const;
+
+  private:
+    struct Consoles;  // what a system keeps while the streams are prepared
+    std::unique_ptr<Consoles> consoles_;
+};
+
+}  // namespace involute::platform

@@ -1,0 +1,32 @@
+// A POSIX terminal takes UTF-8 bytes as they are; the streams need only stop
+// waiting on C stdio, which nothing here uses.
+#include <iostream>
+
+#include "app/platform/console.h"
+
+namespace involute::platform {
+
+struct StandardStreams::Consoles {};
+
+StandardStreams::StandardStreams() {
+    // Batches go through these streams in large blocks.
+    std::ios::sync_with_stdio(false);
+}
+
+StandardStreams::~StandardStreams() {
+    std::cout.flush();
+}
+
+std::istream& StandardStreams::in() const {
+    return std::cin;
+}
+
+std::ostream& StandardStreams::out() const {
+    return std::cout;
+}
+
+std::ostream& StandardStreams::err() const {
+    return std::cerr;
+}
+
+}  // namespace involute::platform

@@ -1,0 +1,16 @@
+// What `involute` does when it is given no subcommand.
+#pragma once
+
+#include <string_view>
+
+namespace involute::platform {
+
+// Opens the calculator's window and returns the exit status when it closes.
+// A build without a window prints kNoWindowNote and the command line's help
+// to standard error and returns the usage exit status.
+[[nodiscard]] int startWindow(int argc, char** argv);
+
+inline constexpr std::string_view kNoWindowNote =
+    "involute：此版本还没有窗口，请在命令行中使用 calc 或 batch。\n";
+
+}  // namespace involute::platform

@@ -1,0 +1,19 @@
+// The Windows build has no window yet: the command line is all it offers.
+#include <span>
+#include <string_view>
+
+#include "app/cli/command_line.h"
+#include "app/platform/console.h"
+#include "app/platform/window_start.h"
+
+namespace involute::platform {
+
+int startWindow(int /*argc*/, char** /*argv*/) {
+    const StandardStreams standard;
+    standard.err() << kNoWindowNote;
+    // Without a subcommand the command line shows its help and fails.
+    return cli::runCommandLine(std::span<const std::string_view>{},
+                               cli::Streams{standard.in(), standard.out(), standard.err()});
+}
+
+}  // namespace involute::platform
