@@ -187,17 +187,16 @@ std::vector<std::string> resultsAfterSecondRun(FakeWindow& window, Control field
     return results;
 }
 
-const std::vector<std::string> kExampleResults = {
-    "62.0650079416401", "57.5941477279766", "23.3989618698559",
-    "6.64229572671048", "2.97170605410439", "12.8349709170999"};
+const std::vector<std::string> kExampleResults = {"62.0650079416401", "57.5941477279766",
+                                                  "23.3989618698559", "6.64229572671048",
+                                                  "2.97170605410439", "12.8349709170999"};
 
 TEST(StartCommand, FailureWhileComputingShowsNoResultOfTheGearBefore) {
     FakeWindow window;
     const std::vector<std::string> results = resultsAfterSecondRun(window, Control::Text6, "50");
 
-    EXPECT_EQ(results, std::vector<std::string>(
-                           {"62.0650079416401", "57.5941477279766", "23.3989618698559",
-                            "6.64229572671048", "", ""}));
+    EXPECT_EQ(results, std::vector<std::string>({"62.0650079416401", "57.5941477279766",
+                                                 "23.3989618698559", "6.64229572671048", "", ""}));
     EXPECT_EQ(window.caption(Control::Command1), ui::kCaptionEditing);
     for (const Control field : ui::kResultFields) {
         EXPECT_EQ(window.backColor(field), ui::kResultsStale);
