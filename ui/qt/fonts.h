@@ -19,6 +19,9 @@
 namespace involute::ui::qt {
 
 inline constexpr double kWindowFontPoints = 9.0;
+// The smallest size a result field's font shrinks to so that a long result
+// shows whole: 21 half-width characters at 7 points fit the 1575-twip field.
+inline constexpr double kSmallestFieldPoints = 7.0;
 inline constexpr double kCreditFontPoints = 15.75;
 inline constexpr const char* kCreditFontFamily = "楷体_GB2312";
 
