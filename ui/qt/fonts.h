@@ -6,7 +6,9 @@
 // pitch) were drawn for. Text boxes use the platform's monospace font for
 // simplified Chinese, whose digits are half as wide as a Chinese character
 // as in every GB2312 font: so a result of 15 significant digits and its
-// point fit the 1575-twip field. The credit line asks for 楷体_GB2312 at
+// point fit the 1575-twip field at 9 points; a longer result (a sign, leading
+// zeros, an exponent) shrinks its field's font, down to kSmallestFieldPoints
+// (ui/qt/field_edit.h). The credit line asks for 楷体_GB2312 at
 // 15.75 points; that name is substituted by an installed Kai font, or else
 // by the window's own font.
 #pragma once
