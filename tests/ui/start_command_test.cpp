@@ -181,6 +181,7 @@ std::vector<std::string> resultsAfterSecondRun(FakeWindow& window, Control field
     window.type(field, text);
     calc::runStartCommand(window);
     std::vector<std::string> results;
+    results.reserve(ui::kResultFields.size());
     for (const Control result : ui::kResultFields) {
         results.push_back(window.text(result));
     }
