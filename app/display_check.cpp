@@ -37,8 +37,12 @@ bool xServerAnswers(const std::string& display) {
 }  // namespace
 
 std::optional<std::string> displayProblem(std::span<const std::string_view> words) {
-    if (!optionValue(words, "-platform").empty() || isSet("QT_QPA_PLATFORM") ||
-        isSet("WAYLAND_DISPLAY")) {
+    // The -platform option wins over the variable, as in Qt.
+    std::string_view platform = optionValue(words, "-platform");
+    if (platform.empty() && isSet("QT_QPA_PLATFORM")) {
+        platform = std::getenv("QT_QPA_PLATFORM");
+    }
+    if (platform.empty() ? isSet("WAYLAND_DISPLAY") : !platform.starts_with("xcb")) {
         return std::nullopt;
     }
     std::string display(optionValue(words, "-display"));

@@ -48,6 +48,9 @@ expect_display_message "no display" "DISPLAY"
 run_without_display -- -style fusion
 expect_display_message "Qt option, no display" "DISPLAY"
 
+run_without_display QT_QPA_PLATFORM=xcb --
+expect_display_message "xcb named, no display" "DISPLAY"
+
 if [[ -e /tmp/.X11-unix/X77 ]]; then
     echo "skipped: something listens on display :77"
 else
