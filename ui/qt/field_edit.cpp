@@ -86,15 +86,10 @@ void FieldEdit::fitFontToText() {
     if (font != this->font()) {
         setFont(font);
     }
-    if (cut_ != !fits) {
-        cut_ = !fits;
-        setToolTip(cut_ ? text() : QString());
-        setAccessibleDescription(cut_ ? text() : QString());
-        update();
-    } else if (cut_) {
-        setToolTip(text());
-        setAccessibleDescription(text());
-    }
+    cut_ = !fits;
+    setToolTip(cut_ ? text() : QString());
+    setAccessibleDescription(cut_ ? text() : QString());
+    update();
 }
 
 // Qt centres the line box, ascent and descent, in the field; digits have no
@@ -165,9 +160,9 @@ void FieldEdit::paintEvent(QPaintEvent* event) {
     const QRectF contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     const qreal size = contents.height() / 3;
     QPainterPath corner;
-    corner.moveTo(contents.topRight() + QPointF(1, 0));
-    corner.lineTo(contents.topRight() + QPointF(1 - size, 0));
-    corner.lineTo(contents.topRight() + QPointF(1, size));
+    corner.moveTo(contents.topRight());
+    corner.lineTo(contents.topRight() - QPointF(size, 0));
+    corner.lineTo(contents.topRight() + QPointF(0, size));
     corner.closeSubpath();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,8 @@
 // A single-line text box of the window: reports GotFocus, keeps the selection
 // its focus handler made when a mouse click brought the focus, shows a
-// colour code as its background, and takes selection positions in characters.
+// colour code as its background, takes selection positions in characters,
+// and centres its digits vertically. A result field also shrinks its font
+// so that a long result shows whole.
 #pragma once
 
 #include <QLineEdit>
