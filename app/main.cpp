@@ -1,11 +1,15 @@
 // involute: with a subcommand (`involute calc ...`) the command line, which
-// needs no display; with no arguments the window.
+// needs no display; else the window, when there is a display to show it on.
+#include <algorithm>
+#include <vector>
+
 #include "app/cli/command_line.h"
 #include "app/platform/window_start.h"
+#include "app/start_choice.h"
 
 int main(int argc, char** argv) {
-    const bool subcommand = argc > 1 && argv[1][0] != '\0';
-    if (subcommand) {
+    const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);
+    if (involute::app::startsCommandLine(words)) {
         return involute::cli::runCommandLine(argc, argv);
     }
     return involute::platform::startWindow(argc, argv);

@@ -1,5 +1,6 @@
 #include "calc/start_command.h"
 
+#include <array>
 #include <optional>
 
 #include "calc/gear_calculation.h"
@@ -17,9 +18,29 @@ Control controlOf(InputField field) {
     return ui::kInputFields[static_cast<std::size_t>(field)];
 }
 
-void writeResult(ui::Window& window, Control field, const std::optional<double>& value) {
-    if (value) {
-        window.setText(field, textFromNumber(*value));
+// The results in the order of the result fields, Text9 first.
+std::array<const std::optional<double>*, 6> resultsInFieldOrder(const GearResults& results) {
+    return {&results.d, &results.db, &results.betaB, &results.pbn, &results.gS, &results.L};
+}
+
+void writeResults(ui::Window& window, const GearResults& results) {
+    const auto values = resultsInFieldOrder(results);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (*values[i]) {
+            window.setText(ui::kResultFields[i], textFromNumber(**values[i]));
+        }
+    }
+}
+
+// A run that fails part way has written the results of this gear up to the
+// failing step; the fields after it still hold another gear's numbers, which
+// nothing on screen would tell apart from these. They are emptied.
+void emptyUnwrittenResults(ui::Window& window, const GearResults& results) {
+    const auto values = resultsInFieldOrder(results);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!*values[i]) {
+            window.setText(ui::kResultFields[i], "");
+        }
     }
 }
 
@@ -35,6 +56,8 @@ void runStartCommand(ui::Window& window) {
     for (const InputField field : kInputsInReadingOrder) {
         const InputReading reading = readInput(field, window.text(controlOf(field)));
         if (reading.fault) {
+            // Nothing was written: the six results shown still belong to one
+            // gear, and they stay, shaded as not current.
             reportFault(window, *reading.fault);
             return;
         }
@@ -45,16 +68,11 @@ void runStartCommand(ui::Window& window) {
     ui::setResultColour(window, ui::kResultsCurrent);
 
     const GearRun run = computeGear(inputs);
-    const GearResults& results = run.results;
-    writeResult(window, Control::Text9, results.d);
-    writeResult(window, Control::Text10, results.db);
-    writeResult(window, Control::Text11, results.betaB);
-    writeResult(window, Control::Text12, results.pbn);
-    writeResult(window, Control::Text13, results.gS);
-    writeResult(window, Control::Text14, results.L);
+    writeResults(window, run.results);
 
     if (run.fault) {
         reportFault(window, *run.fault);
+        emptyUnwrittenResults(window, run.results);
         return;
     }
     window.setCaption(Control::Command1, ui::kCaptionDone);

@@ -4,8 +4,10 @@
 // (a field without a line keeps the worked example's text); the result fields
 // hold an earlier run's results. Whatever was typed: the inputs stay as typed,
 // every result text is "0" or a finite number, a good run ends Done, and a
-// failed run keeps what it wrote, is reported once, and leaves the window
-// Editing with the field at fault selected.
+// failed run is reported once and leaves the window Editing with the field at
+// fault selected; one that failed while computing shows what it wrote and
+// empties the other result fields, one that could not read its inputs leaves
+// the earlier results.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -178,9 +180,13 @@ class StartCommandRun {
             if (op.verb != "setText") {
                 continue;
             }
-            expect(
-                written_.size() < kFields && op.control == name(ui::kResultFields[written_.size()]),
-                "results are written once each, top row first");
+            if (op.argument.empty()) {
+                emptied_.push_back(op.control);
+                continue;
+            }
+            expect(emptied_.empty() && written_.size() < kFields &&
+                       op.control == name(ui::kResultFields[written_.size()]),
+                   "results are written once each, top row first, before any is emptied");
             const calc::NumberFromText number = calc::numberFromText(op.argument);
             expect(op.argument == "0" || (number.ok() && std::isfinite(number.value)),
                    "a result text is 0 or a finite number");
@@ -189,10 +195,11 @@ class StartCommandRun {
             written_.push_back(op.argument);
         }
         for (std::size_t i = 0; i < kFields; ++i) {
-            const std::string expected =
-                i < written_.size() ? written_[i] : std::string(kEarlierResults[i]);
+            const std::string expected = i < written_.size() ? written_[i]
+                                         : emptied_.empty()  ? std::string(kEarlierResults[i])
+                                                             : std::string();
             expect(window_.text(ui::kResultFields[i]) == expected,
-                   "a result field keeps its last write, or the earlier result");
+                   "a result field keeps its last write, is emptied, or keeps the earlier result");
         }
         return written_.size();
     }
@@ -329,6 +336,12 @@ class StartCommandRun {
         for (const std::string& line : shade(ui::kResultsStale)) {
             before.push_back(line);
         }
+        // No result of the earlier gear stays beside this one's.
+        if (!firstUnreadable) {
+            for (std::size_t i = written; i < kFields; ++i) {
+                before.push_back("setText " + name(ui::kResultFields[i]) + " ");
+            }
+        }
         expectOperations(0, before);
 
         expect(window_.caption(Control::Command1) == ui::kCaptionEditing,
@@ -359,6 +372,7 @@ class StartCommandRun {
     std::vector<std::string> lines_;
     std::vector<Operation> operations_;
     std::vector<std::string> written_;
+    std::vector<std::string> emptied_;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 //   Done     "计算结束"  window background, results shown      a run that succeeded
 //   Editing  "开  始"    menu-bar colour, old results kept     GotFocus of an input field
 //                                                              or the report of a failed run
+//                        (a run that failed while computing keeps only what it wrote)
 #pragma once
 
 #include <array>

@@ -6,7 +6,7 @@ std::string_view helpText() {
     return R"(involute：斜齿及直齿渐开线圆柱齿轮的几何计算
 
 用法：
-  involute                                   打开计算窗口
+  involute [Qt 选项]                         打开计算窗口（需要图形显示）
   involute calc [选项]                       计算一个齿轮
   involute batch [文件|-] [-f csv|json] [-o 输出文件]
                                              逐行计算 CSV 表中的齿轮
@@ -48,7 +48,8 @@ batch：
 
 退出状态：
   0 全部算出；1 计算失败或有行失败；
-  2 用法错误、文件无法读写（包括写入输出时出错）或不是有效的 CSV 表。
+  2 用法错误、文件无法读写（包括写入输出时出错）、不是有效的 CSV 表，
+    或没有可用的图形显示。
 )";
 }
 

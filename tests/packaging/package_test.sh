@@ -26,7 +26,8 @@ for file in usr/bin/involute \
             "usr/share/applications/$app_id.desktop" \
             "usr/share/metainfo/$app_id.metainfo.xml" \
             "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-            usr/share/man/man1/involute.1.gz; do
+            usr/share/man/man1/involute.1.gz \
+            usr/share/man/zh_CN/man1/involute.1.gz; do
     [[ -e "$root/$file" ]] || { echo "missing from the package: $file"; exit 1; }
 done
 

@@ -247,6 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct FailureCase {
     const char* name;
+    bool exampleFirst;  // the example's results are on screen before the failed run
     std::vector<std::pair<const char*, const char*>> typed;
     const char* message;
     const char* fieldAtFault;
@@ -260,6 +261,9 @@ void PrintTo(const FailureCase& row, std::ostream* os) {
 class FailedRun : public WindowBehaviour, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(FailedRun, ReportsOnceThenReturnsToTheField) {
+    if (GetParam().exampleFirst) {
+        click("Command1");
+    }
     for (const auto& [name, text] : GetParam().typed) {
         typeInto(name, text);
     }
@@ -286,21 +290,39 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, FailedRun,
     ::testing::Values(
         FailureCase{"ModuleWithComma",
+                    false,
                     {{"Text1", "2,25"}},
                     "模数 “2,25” 不是有效的数字",
                     "Text1",
                     {"0", "0", "0", "0", "0", "0"}},
         FailureCase{"EmptyTipDiameter",
+                    false,
                     {{"Text6", ""}},
                     "大径未填写，请输入一个数字",
                     "Text6",
                     {"0", "0", "0", "0", "0", "0"}},
+        FailureCase{"EmptyTipDiameterKeepsTheExampleResults",
+                    true,
+                    {{"Text6", ""}},
+                    "大径未填写，请输入一个数字",
+                    "Text6",
+                    kExampleResults},
         FailureCase{
             "StartCircleInsideBaseCircle",
+            false,
             {{"Text1", "2"}, {"Text2", "20"}, {"Text4", "0"}, {"Text6", "44"}, {"Text8", "37"}},
             "渐开线起始圆直径 37 小于基圆直径 37.5877048314363，无法计算安装距离",
             "Text8",
-            {"40", "37.5877048314363", "0", "5.90426286818709", "0", "0"}}),
+            {"40", "37.5877048314363", "0", "5.90426286818709", "", ""}},
+        // The example's setting distance and recording length must not stay
+        // beside the new gear's diameters.
+        FailureCase{
+            "StartCircleInsideBaseCircleAfterTheExample",
+            true,
+            {{"Text1", "2"}, {"Text2", "20"}, {"Text4", "0"}, {"Text6", "44"}, {"Text8", "37"}},
+            "渐开线起始圆直径 37 小于基圆直径 37.5877048314363，无法计算安装距离",
+            "Text8",
+            {"40", "37.5877048314363", "0", "5.90426286818709", "", ""}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct QuietKeyCase {

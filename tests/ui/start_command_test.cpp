@@ -42,6 +42,20 @@ const std::vector<std::string> kExampleTopFour = {
     "setText Text9 62.0650079416401", "setText Text10 57.5941477279766",
     "setText Text11 23.3989618698559", "setText Text12 6.64229572671048"};
 
+// After the report of a run that failed while computing: the result fields
+// from the first it could not write on are emptied.
+std::vector<std::string> emptyFrom(const std::string& firstUnwritten) {
+    std::vector<std::string> ops;
+    bool unwritten = false;
+    for (const char* field : {"Text9", "Text10", "Text11", "Text12", "Text13", "Text14"}) {
+        unwritten = unwritten || field == firstUnwritten;
+        if (unwritten) {
+            ops.push_back(std::string("setText ") + field + " ");
+        }
+    }
+    return ops;
+}
+
 // After a report: the focus and a full selection on the field at fault, the
 // Editing caption, the results grey.
 std::vector<std::string> backTo(const std::string& field, int length) {
@@ -134,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                             kSpurTopFour,
                             {"reportError 渐开线起始圆直径 37 小于基圆直径 37.5877048314363，"
                              "无法计算安装距离"},
-                            backTo("Text8", 2)})},
+                            backTo("Text8", 2),
+                            emptyFrom("Text13")})},
         FailureCase{"TipInsideBaseCircleWritesNeitherLength",
                     {{Control::Text1, "2"},
                      {Control::Text2, "20"},
@@ -145,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
                             kRunningState,
                             kSpurTopFour,
                             {"reportError 大径 37 小于基圆直径 37.5877048314363，无法计算记录长度"},
-                            backTo("Text6", 2)})},
+                            backTo("Text6", 2),
+                            emptyFrom("Text13")})},
         FailureCase{
             "BaseHelixUndefinedReturnsToHelixAngle",
             {{Control::Text3, "0"}, {Control::Text4, "90"}},
@@ -153,17 +169,35 @@ INSTANTIATE_TEST_SUITE_P(
                     kRunningState,
                     {"setText Text9 3.48179808160082E+16", "setText Text10 3.48179808160082E+16",
                      "reportError 压力角 0、螺旋角 90 时基圆螺旋角为 90°，无法计算基圆螺旋角"},
-                    backTo("Text4", 2)})}),
+                    backTo("Text4", 2),
+                    emptyFrom("Text11")})}),
     [](const auto& row) { return row.param.name; });
 
-TEST(StartCommand, FailedRunKeepsOldLengthsAndLeavesTheEditingState) {
-    FakeWindow window;
+// Runs the example, then again with `field` set to `text`; returns the result
+// texts after the second run.
+std::vector<std::string> resultsAfterSecondRun(FakeWindow& window, Control field,
+                                               const char* text) {
     calc::runStartCommand(window);
-    window.type(Control::Text6, "50");
+    window.type(field, text);
     calc::runStartCommand(window);
+    std::vector<std::string> results;
+    results.reserve(ui::kResultFields.size());
+    for (const Control result : ui::kResultFields) {
+        results.push_back(window.text(result));
+    }
+    return results;
+}
 
-    EXPECT_EQ(window.text(Control::Text13), "2.97170605410439");
-    EXPECT_EQ(window.text(Control::Text14), "12.8349709170999");
+const std::vector<std::string> kExampleResults = {"62.0650079416401", "57.5941477279766",
+                                                  "23.3989618698559", "6.64229572671048",
+                                                  "2.97170605410439", "12.8349709170999"};
+
+TEST(StartCommand, FailureWhileComputingShowsNoResultOfTheGearBefore) {
+    FakeWindow window;
+    const std::vector<std::string> results = resultsAfterSecondRun(window, Control::Text6, "50");
+
+    EXPECT_EQ(results, std::vector<std::string>({"62.0650079416401", "57.5941477279766",
+                                                 "23.3989618698559", "6.64229572671048", "", ""}));
     EXPECT_EQ(window.caption(Control::Command1), ui::kCaptionEditing);
     for (const Control field : ui::kResultFields) {
         EXPECT_EQ(window.backColor(field), ui::kResultsStale);
@@ -171,6 +205,15 @@ TEST(StartCommand, FailedRunKeepsOldLengthsAndLeavesTheEditingState) {
     EXPECT_EQ(window.focus(), Control::Text6);
     EXPECT_EQ(window.selStart(Control::Text6), 0);
     EXPECT_EQ(window.selLength(Control::Text6), 2);
+}
+
+TEST(StartCommand, FailureWhileReadingKeepsTheResultsOfTheGearBefore) {
+    FakeWindow window;
+    EXPECT_EQ(resultsAfterSecondRun(window, Control::Text8, "x"), kExampleResults);
+    EXPECT_EQ(window.caption(Control::Command1), ui::kCaptionEditing);
+    for (const Control field : ui::kResultFields) {
+        EXPECT_EQ(window.backColor(field), ui::kResultsStale);
+    }
 }
 
 }  // namespace

@@ -2,10 +2,17 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <cmath>
 
 #include "ui/qt/colour_codes.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/text_positions.h"
 
 namespace involute::ui::qt {
@@ -29,13 +36,80 @@ bool isGotFocus(Qt::FocusReason reason) {
     return false;
 }
 
+// QLineEdit keeps this many pixels free on either side of its text, and
+// this many above and below its line when aligned to the top or bottom.
+constexpr int kLineEditSideMargin = 2;
+constexpr int kLineEditEndMargin = 1;
+
+// The dark red of the credit line marks a cut text.
+constexpr ColourCode kCutMarkColour = 0x000000C0;
+
 }  // namespace
 
-FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {}
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
+    // Placed from the bottom, where centreTextVertically() sets the margin.
+    setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+}
 
 void FieldEdit::replaceText(const QString& text) {
     setText(text);
     setCursorPosition(0);
+    fitFontToText();
+}
+
+void FieldEdit::shrinkFontToFit(const QFont& fullSize) {
+    fullSizeFont_ = fullSize;
+    fitFontToText();
+}
+
+int FieldEdit::textRoom() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditSideMargin;
+}
+
+void FieldEdit::fitFontToText() {
+    if (!fullSizeFont_) {
+        return;
+    }
+    const qreal room = textRoom();
+    QFont font = *fullSizeFont_;
+    constexpr double kStep = 0.25;
+    bool fits = false;
+    for (double points = fullSizeFont_->pointSizeF(); !fits && points >= kSmallestFieldPoints;
+         points -= kStep) {
+        font.setPointSizeF(points);
+        fits = QFontMetricsF(font, this).horizontalAdvance(text()) <= room;
+    }
+    if (font != this->font()) {
+        setFont(font);
+    }
+    cut_ = !fits;
+    setToolTip(cut_ ? text() : QString());
+    setAccessibleDescription(cut_ ? text() : QString());
+    update();
+}
+
+// Qt centres the line box, ascent and descent, in the field; digits have no
+// descender, so they sat low. The digits' height is centred instead: the
+// baseline goes half the cap height below the middle of the contents.
+void FieldEdit::centreTextVertically() {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QFontMetricsF metrics(font(), this);
+    const qreal middle = contents.top() + contents.height() / 2.0;
+    const int baseline = static_cast<int>(std::lround(middle + metrics.capHeight() / 2));
+    // Aligned to the bottom, the baseline sits kLineEditEndMargin plus the
+    // descent above the bottom margin.
+    const int bottomMargin = std::max(
+        0, contents.bottom() + 1 - kLineEditEndMargin - fontMetrics().descent() - baseline);
+    const QMargins margins = textMargins();
+    if (margins.bottom() != bottomMargin) {
+        setTextMargins(margins.left(), margins.top(), margins.right(), bottomMargin);
+    }
 }
 
 void FieldEdit::setColourCode(ColourCode code) {
@@ -63,6 +137,36 @@ void FieldEdit::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
         showColourCode();
     }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        centreTextVertically();
+    }
+}
+
+void FieldEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitFontToText();
+    centreTextVertically();
+}
+
+// A cut text gets a small dark red triangle in the contents' top right
+// corner, above the digits, as spreadsheets mark a cell with more to read.
+void FieldEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!cut_) {
+        return;
+    }
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRectF contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const qreal size = contents.height() / 3;
+    QPainterPath corner;
+    corner.moveTo(contents.topRight());
+    corner.lineTo(contents.topRight() - QPointF(size, 0));
+    corner.lineTo(contents.topRight() + QPointF(0, size));
+    corner.closeSubpath();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(corner, colourFromCode(kCutMarkColour, palette()));
 }
 
 void FieldEdit::setSelStart(int characters) {

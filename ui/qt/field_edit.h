@@ -1,6 +1,8 @@
 // A single-line text box of the window: reports GotFocus, keeps the selection
 // its focus handler made when a mouse click brought the focus, shows a
-// colour code as its background, and takes selection positions in characters.
+// colour code as its background, takes selection positions in characters,
+// and centres its digits vertically. A result field also shrinks its font
+// so that a long result shows whole.
 #pragma once
 
 #include <QLineEdit>
@@ -19,6 +21,17 @@ class FieldEdit : public QLineEdit {
     // Write Text: replaces the text whole and shows it from its start, so a
     // result too long for the field keeps its leading digits in view.
     void replaceText(const QString& text);
+
+    // From now on every text written shows whole: in the largest size, from
+    // `fullSize`'s down to kSmallestFieldPoints in steps of a quarter point,
+    // at which it fits the field. A text too wide even then is marked as cut
+    // (a dark red corner) and is whole in the tooltip and the accessible
+    // description.
+    void shrinkFontToFit(const QFont& fullSize);
+    // True while the text is wider than the field can show.
+    [[nodiscard]] bool isCut() const { return cut_; }
+    // The width the field leaves for its text, in pixels.
+    [[nodiscard]] int textRoom() const;
 
     // BackColor: the background shows the code's colour in the current palette.
     void setColourCode(ColourCode code);
@@ -47,9 +60,13 @@ class FieldEdit : public QLineEdit {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void showColourCode();
+    void fitFontToText();
+    void centreTextVertically();
 
     // The click that brings the focus would move the caret and so undo the
     // whole-text selection of the focus handler; it is held back, with any drag,
@@ -57,6 +74,8 @@ class FieldEdit : public QLineEdit {
     enum class FocusClick { none, awaitingPress, pressHeld };
 
     std::optional<ColourCode> colourCode_;
+    std::optional<QFont> fullSizeFont_;  // set when the font shrinks to fit
+    bool cut_ = false;
     FocusClick focusClick_ = FocusClick::none;
 };
 

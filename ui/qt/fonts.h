@@ -6,7 +6,9 @@
 // pitch) were drawn for. Text boxes use the platform's monospace font for
 // simplified Chinese, whose digits are half as wide as a Chinese character
 // as in every GB2312 font: so a result of 15 significant digits and its
-// point fit the 1575-twip field. The credit line asks for 楷体_GB2312 at
+// point fit the 1575-twip field at 9 points; a longer result (a sign, leading
+// zeros, an exponent) shrinks its field's font, down to kSmallestFieldPoints
+// (ui/qt/field_edit.h). The credit line asks for 楷体_GB2312 at
 // 15.75 points; that name is substituted by an installed Kai font, or else
 // by the window's own font.
 #pragma once
@@ -19,6 +21,9 @@
 namespace involute::ui::qt {
 
 inline constexpr double kWindowFontPoints = 9.0;
+// The smallest size a result field's font shrinks to so that a long result
+// shows whole: 21 half-width characters at 7 points fit the 1575-twip field.
+inline constexpr double kSmallestFieldPoints = 7.0;
 inline constexpr double kCreditFontPoints = 15.75;
 inline constexpr const char* kCreditFontFamily = "楷体_GB2312";
 

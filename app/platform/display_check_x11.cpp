@@ -1,0 +1,63 @@
+#include "app/platform/display_check.h"
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace involute::platform {
+
+namespace {
+
+constexpr std::string_view kSeeHelp = "命令行的用法见 involute --help\n";
+
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// The value after `option` among the words (Qt's "-platform xcb",
+// "-display :1"); empty when the option is not given.
+std::string_view optionValue(std::span<const std::string_view> words, std::string_view option) {
+    for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        if (words[i] == option) {
+            return words[i + 1];
+        }
+    }
+    return {};
+}
+
+// Connects as Qt would, authentication included, and hangs up at once.
+bool xServerAnswers(const std::string& display) {
+    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
+}  // namespace
+
+std::optional<std::string> displayProblem(std::span<const std::string_view> words) {
+    // The -platform option wins over the variable, as in Qt.
+    std::string_view platform = optionValue(words, "-platform");
+    if (platform.empty() && isSet("QT_QPA_PLATFORM")) {
+        platform = std::getenv("QT_QPA_PLATFORM");
+    }
+    if (platform.empty() ? isSet("WAYLAND_DISPLAY") : !platform.starts_with("xcb")) {
+        return std::nullopt;
+    }
+    std::string display(optionValue(words, "-display"));
+    if (display.empty() && isSet("DISPLAY")) {
+        display = std::getenv("DISPLAY");
+    }
+    if (display.empty()) {
+        return "involute: 没有图形显示（环境变量 DISPLAY 未设置），无法打开计算窗口\n" +
+               std::string(kSeeHelp);
+    }
+    if (!xServerAnswers(display)) {
+        return "involute: 无法连接图形显示 " + display + "，无法打开计算窗口\n" +
+               std::string(kSeeHelp);
+    }
+    return std::nullopt;
+}
+
+}  // namespace involute::platform
