@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/qt/window_layout.h"
+#include "ui/window_layout.h"
 #include "ui/window.h"
 
 class QPushButton;
