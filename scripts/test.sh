@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors, checks the
-# formatting, runs every test, runs clang-tidy, runs every test again under
+# formatting, runs every test, runs clang-tidy, cross-builds the Windows
+# command line and runs its tests under wine, runs every test again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes every fuzz
 # target for $INVOLUTE_FUZZ_SECONDS (default 60) seconds each.
 set -euo pipefail
@@ -18,6 +19,11 @@ scripts/check-format.sh
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
 INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
+
+# involute.exe with mingw-w64, its tests under wine, in build/windows.
+cmake --preset windows
+cmake --build --preset windows -j "$(nproc)"
+ctest --preset windows -j "$(nproc)"
 
 # The same tests, built in build/asan (CMakePresets.json).
 CTEST_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset asan

@@ -49,6 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ProgramCase{"BatchFromStandardInput", {"batch"}, kTable},
                       ProgramCase{"BatchJson", {"batch", "-", "-f", "json"}, kTable},
                       ProgramCase{"MalformedBatch", {"batch"}, "m,z\n"},
+                      // Line breaks inside a field are echoed byte for byte, so a
+                      // standard input that turned CRLF into LF would show.
+                      ProgramCase{
+                          "BatchEchoesLineEndsOfFields",
+                          {"batch"},
+                          "m,z,alpha,beta,da,ds,note\r\n2.25,25,20,25,65.7,57.9,\"a\r\nb\nc\"\r\n"},
                       ProgramCase{"Help", {"--help"}, ""},
                       ProgramCase{"Version", {"--version"}, ""}),
     [](const auto& row) { return row.param.name; });

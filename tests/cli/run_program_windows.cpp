@@ -40,10 +40,10 @@ class InheritedFile {
   public:
     InheritedFile(const std::filesystem::path& path, bool forWriting) {
         SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-        handle_ = CreateFileW(path.c_str(), forWriting ? GENERIC_WRITE : GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                              forWriting ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+        handle_ =
+            CreateFileW(path.c_str(), forWriting ? GENERIC_WRITE : GENERIC_READ,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                        forWriting ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     }
     InheritedFile(const InheritedFile&) = delete;
     InheritedFile& operator=(const InheritedFile&) = delete;
@@ -88,8 +88,7 @@ CommandResult runProgram(const std::vector<std::string>& words, std::string_view
         PROCESS_INFORMATION process{};
         if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                            nullptr, &startup, &process) == 0) {
-            ADD_FAILURE() << "cannot start " << INVOLUTE_EXECUTABLE << ": error "
-                          << GetLastError();
+            ADD_FAILURE() << "cannot start " << INVOLUTE_EXECUTABLE << ": error " << GetLastError();
             return result;
         }
         WaitForSingleObject(process.hProcess, INFINITE);

@@ -1,0 +1,70 @@
+#!/bin/sh
+# The Windows program writing to a console: Chinese file names, arguments and
+# output must show as the same characters it writes to a pipe.
+#   console_test.sh PROGRAM.exe RUNNER...
+# RUNNER is the command that runs a Windows program here (the wine wrapper);
+# give absolute paths, as the test runs in a scratch folder.
+# `script` gives wine a terminal, which wine turns into a console for the
+# program, so its text goes through WriteConsoleW; the terminal's control
+# sequences are taken out again before comparing.
+set -eu
+program=$1
+shift
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+printf '件号,模数,齿数,压力角,螺旋角,大径,渐开线起始圆\r\nA-1,2.25,25,20,25,65.7,57.9\r\n' >齿轮.csv
+# Long enough to fill the console's buffer many times over, so that some
+# Chinese character is split between two of its writes.
+awk 'BEGIN { print "件号,m,z,alpha,beta,da,ds"; for (i = 1; i <= 600; i++) printf "齿轮-%d,2.25,25,20,25,65.7,57.9\r\n", i }' >长表.csv
+
+quoted_runner=""
+for word in "$@" "$program"; do
+    quoted_runner="$quoted_runner '$word'"
+done
+
+# What a terminal shows, as text: cursor moves right become the blanks they
+# skip, other control sequences and carriage returns go, and so do blanks at
+# line ends, which a console may clear instead of writing.
+as_text() {
+    perl -pe 's/\e\[(\d*)C/" " x ($1 || 1)/ge; s/\e\[[0-9;?]*[A-Za-z]//g; s/\r//g; s/[ \t]+$//'
+}
+
+failures=0
+# check NAME STREAM EXPECTED WORDS...: runs the program with WORDS once with
+# STREAM (out or err) on a console and once into a file; the two texts must
+# match and hold EXPECTED.
+check() {
+    name=$1 stream=$2 expected=$3
+    shift 3
+    words=""
+    for word in "$@"; do
+        words="$words '$word'"
+    done
+    if [ "$stream" = out ]; then
+        only_stream="2>/dev/null"
+    else
+        only_stream="2>&1 >/dev/null"
+    fi
+    # A wide terminal: the console would break longer lines.
+    TERM=dumb script -q -c "stty cols 1000; $quoted_runner $words $only_stream" /dev/null \
+        </dev/null | as_text >"$name.console"
+    eval "$quoted_runner $words $only_stream" | as_text >"$name.file"
+    if ! grep -qF "$expected" "$name.console"; then
+        echo "FAIL $name: the console does not show “$expected”:"
+        cat "$name.console"
+        failures=$((failures + 1))
+    elif ! cmp -s "$name.console" "$name.file"; then
+        echo "FAIL $name: the console shows other text than the file holds:"
+        diff "$name.file" "$name.console" || true
+        failures=$((failures + 1))
+    else
+        echo "ok   $name"
+    fi
+}
+
+check batch_chinese_file_name out "start_diameter,件号,d,db" batch 齿轮.csv
+check batch_long_chinese_table out "齿轮-600,62.0650079416401" batch 长表.csv
+check calc_full_width_module out "分度圆直径 d    62.0650079416401" calc --module ２．２５
+check calc_chinese_error err "模数 “二” 不是有效的数字" calc --module 二
+exit $((failures > 0))
