@@ -9,3 +9,7 @@ for size in 16 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" "$svg" -o "ui/qt/icons/involute-$size.png"
 done
 echo "rendered $svg into ui/qt/icons/"
+# The Windows program's icon: three small sizes as bitmaps, 256 as PNG.
+command -v /usr/bin/convert >/dev/null || scripts/install-dependencies.sh <(echo imagemagick)
+/usr/bin/convert ui/qt/icons/involute-{16,32,48,256}.png ui/win32/involute.ico
+echo "assembled ui/win32/involute.ico"

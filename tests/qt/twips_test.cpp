@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return row.param.name; });
 
 TEST(PixelsFromTwips, ConvertsEachSideOfARectOnItsOwn) {
-    EXPECT_EQ(pixelsFromTwips(ui::qt::TwipsRect{1440, 480, 1575, 270}, QPointF(96, 120)),
+    EXPECT_EQ(pixelsFromTwips(ui::TwipsRect{1440, 480, 1575, 270}, QPointF(96, 120)),
               QRect(96, 40, 105, 23));
 }
 

@@ -18,7 +18,7 @@
 
 #include "tests/qt/window_fixture.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/window_layout.h"
+#include "ui/window_layout.h"
 
 namespace involute {
 namespace {
@@ -278,7 +278,7 @@ TEST_F(WindowTest, CreditLineIsDarkRedKai) {
     EXPECT_EQ(text.substr(0, std::string("设 计： ").size()), "设 计： ");
     EXPECT_GT(text.size(), std::string("设 计： ").size()) << "the credit names a team";
     EXPECT_EQ(credit->text(),
-              QString::fromUtf8(ui::qt::kCreditLine.data(), qsizetype(ui::qt::kCreditLine.size())));
+              QString::fromUtf8(ui::kCreditLine.data(), qsizetype(ui::kCreditLine.size())));
     EXPECT_EQ(credit->palette().color(QPalette::WindowText).name().toStdString(), "#c00000");
 
     const QFont font = credit->font();

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/qt/window_layout.h"
+#include "ui/window_layout.h"
 
 namespace involute::ui::qt {
 

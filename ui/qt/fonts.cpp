@@ -9,7 +9,7 @@
 #include <cmath>
 #include <memory>
 
-#include "ui/qt/window_layout.h"
+#include "ui/window_layout.h"
 #include "ui/window_states.h"
 
 namespace involute::ui::qt {

@@ -1,14 +1,8 @@
 #include "ui/qt/twips.h"
 
 #include <QScreen>
-#include <algorithm>
-#include <cmath>
 
 namespace involute::ui::qt {
-
-int pixelsFromTwips(int twips, double dotsPerInch) {
-    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
-}
 
 QRect pixelsFromTwips(const TwipsRect& rect, QPointF dpi) {
     return {pixelsFromTwips(rect.left, dpi.x()), pixelsFromTwips(rect.top, dpi.y()),
@@ -21,15 +15,6 @@ QPointF logicalDpi(const QScreen* screen) {
     }
     return {screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
 }
-
-namespace {
-
-// The start of a span of `length` moved into [low, low + room).
-int clampedStart(int start, int length, int low, int room) {
-    return std::max(low, std::min(start, low + room - length));
-}
-
-}  // namespace
 
 QRect clampedInto(const QRect& clientArea, const QRect& available) {
     const int left =

@@ -6,16 +6,14 @@
 #include <QPointF>
 #include <QRect>
 
-#include "ui/qt/window_layout.h"
+#include "ui/twips.h"
+#include "ui/window_layout.h"
 
 class QScreen;
 
 namespace involute::ui::qt {
 
-inline constexpr double kTwipsPerInch = 1440.0;
-
-// Rounded to the nearest pixel, halves away from zero.
-[[nodiscard]] int pixelsFromTwips(int twips, double dotsPerInch);
+using ui::pixelsFromTwips;
 
 // Each of left, top, width and height converted on its own, so equal twips
 // sizes stay equal pixel sizes. `dpi` holds the horizontal and vertical DPI.

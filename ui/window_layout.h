@@ -1,8 +1,8 @@
 // The window JKX1 as data: one row per control, in the order the controls are
 // created. Geometry is in twips (1/1440 inch), relative to the container:
 // frames, buttons and the credit line sit in the window's client area, labels
-// and fields inside their frame. Free of any toolkit; ui/qt/qt_window.cpp
-// builds the widgets from it in one loop.
+// and fields inside their frame. Free of any toolkit: ui/qt/qt_window.cpp and
+// ui/win32/win32_window.cpp each build their controls from it in one loop.
 #pragma once
 
 #include <array>
@@ -12,7 +12,7 @@
 
 #include "ui/window.h"
 
-namespace involute::ui::qt {
+namespace involute::ui {
 
 enum class ControlKind { frame, label, textBox, commandButton };
 
@@ -68,4 +68,4 @@ extern const std::array<ControlRow, kLayoutRowCount> kWindowLayout;
 // A caption without its padding blanks: "模      数" -> "模数".
 [[nodiscard]] std::string withoutBlanks(std::string_view caption);
 
-}  // namespace involute::ui::qt
+}  // namespace involute::ui

@@ -1,4 +1,4 @@
-#include "ui/qt/window_layout.h"
+#include "ui/window_layout.h"
 
 #include <algorithm>
 #include <string>
@@ -6,7 +6,7 @@
 #include "involute_credit.h"
 #include "ui/window_states.h"
 
-namespace involute::ui::qt {
+namespace involute::ui {
 
 const std::string_view kCreditLine = INVOLUTE_CREDIT_LINE;
 
@@ -119,4 +119,4 @@ std::string withoutBlanks(std::string_view caption) {
     return compact;
 }
 
-}  // namespace involute::ui::qt
+}  // namespace involute::ui

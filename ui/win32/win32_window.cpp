@@ -1,0 +1,518 @@
+#include "ui/win32/win32_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/platform/utf16_windows.h"
+#include "calc/start_command.h"
+#include "ui/input_focus.h"
+#include "ui/twips.h"
+#include "ui/win32/error_report.h"
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/system_colours.h"
+#include "ui/win32/text_positions.h"
+
+namespace involute::ui::win32 {
+
+namespace {
+
+using platform::utf16FromUtf8;
+using platform::utf8FromUtf16;
+
+static_assert(static_cast<std::size_t>(Control::JKX1) == 0);
+
+// A fixed frame: minimise, but neither maximise nor resize. Not
+// WS_CLIPCHILDREN: a group box draws only its frame and caption, and the
+// window's own background must show inside it.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kWindowExStyle = 0;
+
+std::size_t indexOf(Control control) {
+    return static_cast<std::size_t>(control);
+}
+
+bool takesFocus(ControlKind kind) {
+    return kind == ControlKind::textBox || kind == ControlKind::commandButton;
+}
+
+// Every control starts a group of its own, so that the arrow keys, which a
+// dialog uses to move within a group, stay with the control.
+DWORD styleOf(const ControlRow& row) {
+    const DWORD common = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_CLIPSIBLINGS;
+    switch (row.kind) {
+        case ControlKind::frame:
+            return common | BS_GROUPBOX;
+        case ControlKind::label:
+            // Centred on the label's height: a CJK face's line can be a pixel
+            // taller than the 255-twip label, and the blank above and below
+            // its characters then shares the loss.
+            return common | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
+        case ControlKind::textBox:
+            // A one-pixel border leaves a CJK face's line height room in
+            // the 270-twip field, which a sunken 3-D edge would not.
+            return common | WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL |
+                   (row.extras.readOnly ? ES_READONLY : 0);
+        case ControlKind::commandButton:
+            return common | WS_TABSTOP | BS_PUSHBUTTON;
+    }
+    return common;
+}
+
+const wchar_t* classOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::frame:
+        case ControlKind::commandButton:
+            return WC_BUTTONW;
+        case ControlKind::label:
+            return WC_STATICW;
+        case ControlKind::textBox:
+            return WC_EDITW;
+    }
+    return WC_STATICW;
+}
+
+// The row's rectangle in the window's client area: labels and fields are
+// placed relative to their frame.
+TwipsRect inClientArea(const ControlRow& row) {
+    TwipsRect rect = row.geometry;
+    if (const ControlRow* container = findLayoutRow(row.parent)) {
+        rect.left += container->geometry.left;
+        rect.top += container->geometry.top;
+    }
+    return rect;
+}
+
+RECT pixelsFromTwips(const TwipsRect& rect, UINT dpi) {
+    const double dotsPerInch = dpi;
+    const int left = ui::pixelsFromTwips(rect.left, dotsPerInch);
+    const int top = ui::pixelsFromTwips(rect.top, dotsPerInch);
+    return {left, top, left + ui::pixelsFromTwips(rect.width, dotsPerInch),
+            top + ui::pixelsFromTwips(rect.height, dotsPerInch)};
+}
+
+std::wstring windowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+// The click that brings the focus to a field would put the caret where it
+// lands and so undo the whole-text selection of the focus handler: the field
+// takes the focus and the click goes no further. The next click places the
+// caret as usual.
+LRESULT CALLBACK fieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                           DWORD_PTR /*data*/) {
+    if (message == WM_LBUTTONDOWN && GetFocus() != field) {
+        SetFocus(field);
+        return 0;
+    }
+    return DefSubclassProc(field, message, wParam, lParam);
+}
+
+}  // namespace
+
+// Registers the window class once per process.
+bool Win32Window::registerWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, kWindowClassName, &windowClass) != FALSE) {
+        return true;
+    }
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &Win32Window::windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kAppIconId),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kWindowClassName;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
+Win32Window::Win32Window(WindowFaces faces) : faces_(std::move(faces)) {}
+
+std::unique_ptr<Win32Window> Win32Window::create(HINSTANCE instance) {
+    if (!registerWindowClass(instance)) {
+        return nullptr;
+    }
+    std::unique_ptr<Win32Window> window(new Win32Window(chooseWindowFaces()));
+    const std::wstring title = utf16FromUtf8(kWindowTitle);
+    // Made at the system DPI and moved and sized for its own monitor's below.
+    if (CreateWindowExW(kWindowExStyle, kWindowClassName, title.c_str(), kWindowStyle,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                        nullptr, instance, window.get()) == nullptr) {
+        return nullptr;
+    }
+    if (!window->createControls(instance)) {
+        return nullptr;
+    }
+    window->orderTabsByIndex();
+    window->placeAtDesignPosition();
+    return window;
+}
+
+Win32Window::~Win32Window() {
+    if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+bool Win32Window::createControls(HINSTANCE instance) {
+    controls_[indexOf(Control::JKX1)] = window_;
+    for (const ControlRow& row : kWindowLayout) {
+        const std::wstring caption = utf16FromUtf8(row.caption);
+        HWND child = CreateWindowExW(
+            0, classOf(row.kind), caption.c_str(), styleOf(row), 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(
+                static_cast<INT_PTR>(kControlIdBase + static_cast<int>(row.name))),
+            instance, nullptr);
+        if (child == nullptr) {
+            return false;
+        }
+        if (row.kind == ControlKind::textBox) {
+            SetWindowSubclass(child, &fieldProc, 0, 0);
+        }
+        controls_[indexOf(row.name)] = child;
+        backColours_[indexOf(row.name)] = row.extras.backColour;
+    }
+    return true;
+}
+
+// The dialog manager walks the tab stops in the order of the children, so the
+// children go in the order of their tab index, the frames last so that they
+// draw beneath the fields they surround.
+void Win32Window::orderTabsByIndex() {
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : kWindowLayout) {
+        rows.push_back(&row);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
+        const bool aFrame = a->kind == ControlKind::frame;
+        const bool bFrame = b->kind == ControlKind::frame;
+        return aFrame != bFrame ? bFrame : a->tabIndex < b->tabIndex;
+    });
+    HWND after = HWND_TOP;
+    for (const ControlRow* row : rows) {
+        HWND child = control(row->name);
+        SetWindowPos(child, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = child;
+    }
+    const auto first = std::find_if(rows.begin(), rows.end(),
+                                    [](const ControlRow* row) { return takesFocus(row->kind); });
+    focusWhenInactive_ = first != rows.end() ? control((*first)->name) : nullptr;
+}
+
+void Win32Window::makeFonts() {
+    windowFont_ = createFont(faces_.ui, kWindowFontHundredths, dpi_);
+    creditFont_ = createFont(faces_.credit, kCreditFontHundredths, dpi_);
+    shrunkFonts_.clear();
+}
+
+// Places every control for the current DPI with its fonts.
+void Win32Window::layOut() {
+    // The old fonts go only once no control uses them any more.
+    Font oldWindowFont = std::move(windowFont_);
+    Font oldCreditFont = std::move(creditFont_);
+    std::map<int, Font> oldShrunkFonts = std::move(shrunkFonts_);
+    makeFonts();
+    for (const ControlRow& row : kWindowLayout) {
+        HWND child = control(row.name);
+        const RECT place = pixelsFromTwips(inClientArea(row), dpi_);
+        MoveWindow(child, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   FALSE);
+        HFONT font = row.extras.font == FontRole::credit ? creditFont_.get() : windowFont_.get();
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (row.kind == ControlKind::textBox) {
+            fitFieldFont(row.name);
+        }
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+// Gives the window the design client area at `left`, `top`: the frame is
+// measured once more after sizing, since a system that does not scale its
+// frames with the DPI does not match AdjustWindowRectExForDpi.
+void Win32Window::sizeClientArea(int left, int top) {
+    const RECT design = pixelsFromTwips(kDesignClientArea, dpi_);
+    RECT frame = design;
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi_);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.right != design.right - design.left || client.bottom != design.bottom - design.top) {
+        width += design.right - design.left - client.right;
+        height += design.bottom - design.top - client.bottom;
+        SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Win32Window::placeAtDesignPosition() {
+    dpi_ = GetDpiForWindow(window_);
+    const RECT design = pixelsFromTwips(kDesignClientArea, dpi_);
+    RECT frame = design;
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi_);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int left = clampedStart(frame.left, width, work.left, work.right - work.left);
+    const int top = clampedStart(frame.top, height, work.top, work.bottom - work.top);
+    sizeClientArea(left, top);
+    // The monitor found at the design position may have another DPI.
+    const UINT there = GetDpiForWindow(window_);
+    if (there != dpi_) {
+        dpi_ = there;
+        placeAtDesignPosition();
+        return;
+    }
+    layOut();
+}
+
+void Win32Window::show(int how) {
+    ShowWindow(window_, how);
+    UpdateWindow(window_);
+    if (focusWhenInactive_ != nullptr) {
+        SetFocus(focusWhenInactive_);
+    }
+}
+
+bool Win32Window::translateKey(MSG& message) {
+    if (window_ == nullptr ||
+        (message.hwnd != window_ && IsChild(window_, message.hwnd) == FALSE)) {
+        return false;
+    }
+    // There is no default button: Enter does nothing, in a field or on a button.
+    if ((message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
+        message.wParam == VK_RETURN) {
+        return true;
+    }
+    return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+HWND Win32Window::control(Control name) const {
+    return controls_[indexOf(name)];
+}
+
+std::optional<Control> Win32Window::controlOf(HWND child) const {
+    const auto found = std::find(controls_.begin(), controls_.end(), child);
+    if (child == nullptr || found == controls_.end()) {
+        return std::nullopt;
+    }
+    return static_cast<Control>(found - controls_.begin());
+}
+
+LRESULT CALLBACK Win32Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr || self->window_ != window) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->onMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return onControlColour(message, wParam, lParam);
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_ACTIVATE:
+            onActivate(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
+        case WM_SYSCOLORCHANGE:
+            brushes_.clear();
+            InvalidateRect(window_, nullptr, TRUE);
+            return 0;
+        case WM_DESTROY:
+            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            controls_.fill(nullptr);
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void Win32Window::onCommand(int id, int notification) {
+    const int index = id - kControlIdBase;
+    if (index <= 0 || index >= static_cast<int>(kControlCount)) {
+        return;  // IDOK and IDCANCEL for Enter and Escape: no default or cancel button
+    }
+    const ControlRow* row = findLayoutRow(static_cast<Control>(index));
+    if (row->kind == ControlKind::textBox && notification == EN_CHANGE) {
+        fitFieldFont(row->name);
+    }
+    switch (row->extras.handler) {
+        case Handler::none:
+            break;
+        case Handler::startCommand:
+            if (notification == BN_CLICKED) {
+                calc::runStartCommand(*this);
+            }
+            break;
+        case Handler::exitProgram:
+            if (notification == BN_CLICKED) {
+                DestroyWindow(window_);
+            }
+            break;
+        case Handler::inputFocus:
+            if (notification == EN_SETFOCUS && !restoringFocus_) {
+                onInputFieldGotFocus(*this, row->name);
+            }
+            break;
+    }
+}
+
+LRESULT Win32Window::onControlColour(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT standard = DefWindowProcW(window_, message, wParam, lParam);
+    const std::optional<Control> name = controlOf(reinterpret_cast<HWND>(lParam));
+    const ControlRow* row = name ? findLayoutRow(*name) : nullptr;
+    if (row == nullptr) {
+        return standard;
+    }
+    auto* dc = reinterpret_cast<HDC>(wParam);
+    if (row->extras.foreColour) {
+        SetTextColor(dc, colourFromCode(*row->extras.foreColour));
+    }
+    if (const std::optional<ColourCode> back = backColours_[indexOf(*name)]) {
+        const COLORREF colour = colourFromCode(*back);
+        SetBkColor(dc, colour);
+        return reinterpret_cast<LRESULT>(brushFor(colour));
+    }
+    return standard;
+}
+
+HBRUSH Win32Window::brushFor(COLORREF colour) {
+    auto found = brushes_.find(colour);
+    if (found == brushes_.end()) {
+        found = brushes_.emplace(colour, Brush(CreateSolidBrush(colour))).first;
+    }
+    return found->second.get();
+}
+
+void Win32Window::onDpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    sizeClientArea(suggested.left, suggested.top);
+    layOut();
+}
+
+void Win32Window::onActivate(bool active) {
+    if (!active) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus) != FALSE) {
+            focusWhenInactive_ = focus;
+        }
+        return;
+    }
+    if (focusWhenInactive_ != nullptr && IsIconic(window_) == FALSE) {
+        restoringFocus_ = true;
+        SetFocus(focusWhenInactive_);
+        restoringFocus_ = false;
+    }
+}
+
+// A text wider or a line taller than its field is shown in the largest size,
+// in steps of half a point down to 7 points, that shows it whole. Runs on
+// every change of a field's text.
+void Win32Window::fitFieldFont(Control field) {
+    HWND edit = control(field);
+    const std::wstring text = windowText(edit);
+    RECT client{};
+    GetClientRect(edit, &client);
+    const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
+    const int room = client.right - LOWORD(margins) - HIWORD(margins) - 2;
+    HDC dc = GetDC(edit);
+    HFONT chosen = windowFont_.get();
+    for (int hundredths = kWindowFontHundredths; hundredths >= kSmallestFieldFontHundredths;
+         hundredths -= 50) {
+        HFONT font = windowFont_.get();
+        if (hundredths != kWindowFontHundredths) {
+            auto& shrunk = shrunkFonts_[hundredths];
+            if (!shrunk) {
+                shrunk = createFont(faces_.ui, hundredths, dpi_);
+            }
+            font = shrunk.get();
+        }
+        chosen = font;
+        const HGDIOBJ previous = SelectObject(dc, font);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, previous);
+        if (extent.cx <= room && metrics.tmHeight <= client.bottom) {
+            break;
+        }
+    }
+    ReleaseDC(edit, dc);
+    if (reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)) != chosen) {
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    }
+}
+
+std::string Win32Window::text(Control field) const {
+    return utf8FromUtf16(windowText(control(field)));
+}
+
+void Win32Window::setText(Control field, std::string_view text) {
+    HWND edit = control(field);
+    SetWindowTextW(edit, utf16FromUtf8(text).c_str());
+    // Shown from its start, so a long result keeps its leading digits in view.
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+void Win32Window::setCaption(Control button, std::string_view caption) {
+    SetWindowTextW(control(button), utf16FromUtf8(caption).c_str());
+}
+
+void Win32Window::setBackColor(Control field, ColourCode colour) {
+    backColours_[indexOf(field)] = colour;
+    InvalidateRect(control(field), nullptr, TRUE);
+}
+
+void Win32Window::setSelStart(Control field, int position) {
+    HWND edit = control(field);
+    const auto index = static_cast<WPARAM>(utf16IndexAfter(windowText(edit), 0, position));
+    SendMessageW(edit, EM_SETSEL, index, static_cast<LPARAM>(index));
+}
+
+void Win32Window::setSelLength(Control field, int length) {
+    HWND edit = control(field);
+    DWORD start = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    const std::size_t end = utf16IndexAfter(windowText(edit), start, std::max(length, 0));
+    SendMessageW(edit, EM_SETSEL, start, static_cast<LPARAM>(end));
+}
+
+void Win32Window::setFocus(Control name) {
+    SetFocus(control(name));
+}
+
+void Win32Window::reportError(std::string_view message) {
+    showErrorReport(window_, utf16FromUtf8(kWindowTitle), utf16FromUtf8(message), faces_.ui);
+}
+
+}  // namespace involute::ui::win32
