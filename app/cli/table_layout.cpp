@@ -5,6 +5,7 @@
 #include "app/cli/gear_report.h"
 #include "calc/gear_calculation.h"
 #include "calc/number_text.h"
+#include "utf8/utf8.h"
 
 namespace involute::cli {
 
@@ -55,41 +56,19 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
 }
 
-bool isUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[pos]);
-        const std::size_t length = lead < 0x80   ? 1
-                                   : lead < 0xC2 ? 0
-                                   : lead < 0xE0 ? 2
-                                   : lead < 0xF0 ? 3
-                                   : lead < 0xF5 ? 4
-                                                 : 0;
-        if (length == 0 || pos + length > text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[pos + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        pos += length;
-    }
-    return true;
-}
-
 // Why the six inputs could not all be found, with a hint at the likely cause.
 std::string missingInputsProblem(std::span<const std::string_view> header,
                                  const std::array<std::optional<std::size_t>, 6>& found) {
     std::string problem;
     bool allNumbers = true;
-    bool utf8 = true;
+    bool allUtf8 = true;
     for (const std::string_view cell : header) {
         allNumbers = allNumbers && calc::numberFromText(cell).ok();
-        utf8 = utf8 && isUtf8(cell);
+        allUtf8 = allUtf8 && utf8::isValid(cell);
     }
     if (allNumbers) {
         problem = "这一行像是数据：文件缺少表头。";
-    } else if (!utf8) {
+    } else if (!allUtf8) {
         problem = "表头不是 UTF-8 文本，请把文件另存为 UTF-8 编码。";
     } else if (header.size() == 1 && header[0].find_first_of(";\t") != std::string_view::npos) {
         problem = "字段须用逗号分隔。";
