@@ -13,6 +13,7 @@
 #include "app/cli/subcommands.h"
 #include "app/cli/table_layout.h"
 #include "app/cli/usage.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
@@ -48,15 +49,16 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     }
     const std::string_view formatName = parsed.values[kFormat].value_or("csv");
     if (formatName != "csv" && formatName != "json") {
-        return usageError(streams,
-                          "未知的输出格式 “" + std::string(formatName) + "”（可用 csv、json）");
+        return usageError(
+            streams, "未知的输出格式 “" + utf8::printableText(formatName) + "”（可用 csv、json）");
     }
     const BatchFormat format = formatName == "json" ? BatchFormat::json : BatchFormat::csv;
 
     // Input.
     const std::string_view inputName = parsed.positionals.empty() ? "-" : parsed.positionals[0];
     const bool fromStandardInput = inputName == "-";
-    const std::string source = fromStandardInput ? "标准输入" : "“" + std::string(inputName) + "”";
+    const std::string source =
+        fromStandardInput ? "标准输入" : "“" + utf8::printableText(inputName) + "”";
     std::ifstream inputFile;
     if (!fromStandardInput) {
         const std::filesystem::path path(inputName);
@@ -75,7 +77,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     const std::string_view outputName = parsed.values[kOutput].value_or("-");
     const bool toStandardOutput = outputName == "-";
     const std::string destination =
-        toStandardOutput ? "标准输出" : "“" + std::string(outputName) + "”";
+        toStandardOutput ? "标准输出" : "“" + utf8::printableText(outputName) + "”";
     if (!toStandardOutput && !fromStandardInput) {
         std::error_code error;
         if (std::filesystem::equivalent(inputName, outputName, error)) {

@@ -10,6 +10,7 @@
 #include "app/cli/options.h"
 #include "app/cli/subcommands.h"
 #include "app/cli/usage.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
@@ -72,12 +73,14 @@ int runCalc(std::span<const std::string_view> words, const Streams& streams) {
         return *answered;
     }
     if (!parsed.positionals.empty()) {
-        return usageError(streams, "calc 不接受参数 “" + std::string(parsed.positionals.front()) +
+        return usageError(streams, "calc 不接受参数 “" +
+                                       utf8::printableText(parsed.positionals.front()) +
                                        "”，输入须用选项给出，如 --module 2.25");
     }
     const std::optional<Format> format = formatNamed(parsed.values[kFormat].value_or("text"));
     if (!format) {
-        return usageError(streams, "未知的输出格式 “" + std::string(*parsed.values[kFormat]) +
+        return usageError(streams, "未知的输出格式 “" +
+                                       utf8::printableText(*parsed.values[kFormat]) +
                                        "”（可用 text、json、csv）");
     }
 

@@ -8,6 +8,7 @@
 #include "app/cli/exit_status.h"
 #include "app/cli/help_text.h"
 #include "app/cli/subcommands.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
@@ -32,7 +33,9 @@ int runCommandLine(std::span<const std::string_view> words, const Streams& strea
         streams.out << versionText();
         return kExitOk;
     }
-    streams.err << "involute: 未知的命令 " << command << "（可用 calc 或 batch）\n" << kSeeHelp;
+    streams.err << "involute: 未知的命令 " << utf8::printableText(command)
+                << "（可用 calc 或 batch）\n"
+                << kSeeHelp;
     return kExitUsage;
 }
 

@@ -5,6 +5,7 @@
 #include "app/cli/gear_report.h"
 #include "calc/gear_calculation.h"
 #include "calc/number_text.h"
+#include "utf8/printable_text.h"
 #include "utf8/utf8.h"
 
 namespace involute::cli {
@@ -131,9 +132,9 @@ TableLayoutReading layoutFromHeader(std::span<const std::string_view> header) {
         }
         if (found[*input]) {
             reading.problem = "表头第 " + std::to_string(*found[*input] + 1) + " 列 “" +
-                              std::string(header[*found[*input]]) + "” 和第 " +
-                              std::to_string(column + 1) + " 列 “" + std::string(header[column]) +
-                              "” 都是" +
+                              utf8::printableText(header[*found[*input]]) + "” 和第 " +
+                              std::to_string(column + 1) + " 列 “" +
+                              utf8::printableText(header[column]) + "” 都是" +
                               std::string(calc::fieldLabel(calc::kInputsInReadingOrder[*input]));
             return reading;
         }
