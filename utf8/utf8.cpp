@@ -66,6 +66,25 @@ std::size_t firstMalformed(std::string_view text) {
     return std::string_view::npos;
 }
 
+bool isTruncatedCharacter(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    const LeadByte form = leadByte(static_cast<unsigned char>(text[0]));
+    if (text.size() >= form.length) {
+        return false;
+    }
+    for (std::size_t k = 1; k < text.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(text[k]);
+        const unsigned low = k == 1 ? form.secondLow : 0x80;
+        const unsigned high = k == 1 ? form.secondHigh : 0xBF;
+        if (byte < low || byte > high) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size(); ++count) {

@@ -28,6 +28,10 @@ struct Character {
     return firstMalformed(text) == std::string_view::npos;
 }
 
+// Whether `text` is the beginning of a well-formed character cut off before
+// its last byte, as at the end of a piece read from a stream.
+[[nodiscard]] bool isTruncatedCharacter(std::string_view text);
+
 // Characters in `text`, a malformed byte counting as one.
 [[nodiscard]] std::size_t characterCount(std::string_view text);
 

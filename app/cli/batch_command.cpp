@@ -1,7 +1,9 @@
 // `involute batch`: a CSV table of gears in, one output row per input row.
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,17 +21,63 @@ namespace involute::cli {
 
 namespace {
 
-enum Option : std::size_t { kFormat, kOutput, kHelp, kVersion, kOptionCount };
+enum Option : std::size_t {
+    kFormat,
+    kOutput,
+    kEncoding,
+    kOutputEncoding,
+    kHelp,
+    kVersion,
+    kOptionCount
+};
 
 constexpr std::array<CommandOption, kOptionCount> kOptionTable{{
     {"format", "", 'f'},
     {"output", "", 'o'},
+    {"encoding", "", 'e'},
+    {"output-encoding", "", 0},
     {"help", "", 'h', false},
     {"version", "", 0, false},
 }};
 
 int usageError(const Streams& streams, std::string_view problem) {
     return cli::usageError(streams, "batch", problem);
+}
+
+struct EncodingName {
+    std::string_view name;
+    TextEncoding encoding;
+};
+// GBK is a part of GB18030, so a GBK file reads as GB18030.
+constexpr std::array<EncodingName, 5> kInputEncodings{{
+    {"utf-8", TextEncoding::utf8},
+    {"gb18030", TextEncoding::gb18030},
+    {"gbk", TextEncoding::gb18030},
+    {"utf-16le", TextEncoding::utf16le},
+    {"utf-16be", TextEncoding::utf16be},
+}};
+
+struct OutputEncodingName {
+    std::string_view name;
+    OutputEncoding encoding;
+};
+constexpr std::array<OutputEncodingName, 3> kOutputEncodings{{
+    {"utf-8", OutputEncoding::utf8},
+    {"utf-8-bom", OutputEncoding::utf8WithByteOrderMark},
+    {"gb18030", OutputEncoding::gb18030},
+}};
+
+// The entry of `table` named `name` (ASCII letters in any case).
+template <typename Entry, std::size_t N>
+const Entry* named(const std::array<Entry, N>& table, std::string_view name) {
+    for (const Entry& entry : table) {
+        if (std::equal(
+                name.begin(), name.end(), entry.name.begin(), entry.name.end(),
+                [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; })) {
+            return &entry;
+        }
+    }
+    return nullptr;
 }
 
 std::string whereIs(std::string_view source, std::size_t line) {
@@ -53,6 +101,27 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
             streams, "未知的输出格式 “" + utf8::printableText(formatName) + "”（可用 csv、json）");
     }
     const BatchFormat format = formatName == "json" ? BatchFormat::json : BatchFormat::csv;
+    std::optional<TextEncoding> inputEncoding;
+    if (const auto& name = parsed.values[kEncoding]) {
+        const EncodingName* entry = named(kInputEncodings, *name);
+        if (entry == nullptr) {
+            return usageError(streams, "未知的编码 “" + utf8::printableText(*name) +
+                                           "”（可用 utf-8、gb18030、gbk、utf-16le、utf-16be）");
+        }
+        inputEncoding = entry->encoding;
+    }
+    std::optional<OutputEncoding> outputEncoding;
+    if (const auto& name = parsed.values[kOutputEncoding]) {
+        const OutputEncodingName* entry = named(kOutputEncodings, *name);
+        if (entry == nullptr) {
+            return usageError(streams, "未知的输出编码 “" + utf8::printableText(*name) +
+                                           "”（可用 utf-8、utf-8-bom、gb18030）");
+        }
+        if (format == BatchFormat::json) {
+            return usageError(streams, "JSON Lines 总是 UTF-8 编码，不能指定 --output-encoding");
+        }
+        outputEncoding = entry->encoding;
+    }
 
     // Input.
     const std::string_view inputName = parsed.positionals.empty() ? "-" : parsed.positionals[0];
@@ -85,7 +154,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
         }
     }
 
-    CsvReader reader(input);
+    CsvReader reader(input, CsvReader::kDefaultMaxRecordBytes, inputEncoding);
     const auto reportReaderStop = [&](CsvReader::Status status) {
         if (status == CsvReader::Status::readError) {
             streams.err << "involute batch: 读取 " << source << " 时出错\n";
@@ -107,6 +176,12 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     if (status != CsvReader::Status::record) {
         return reportReaderStop(status);
     }
+    if (const std::optional<UndecodableField> found = undecodableField(reader)) {
+        streams.err << "involute batch: " << source << " "
+                    << undecodableProblem(*found, reader.encoding())
+                    << "（可用 --encoding 指定文件的编码）\n";
+        return kExitUsage;
+    }
     std::vector<std::string_view> header;
     for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
         header.push_back(reader.field(i));
@@ -125,8 +200,9 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
             return usageError(streams, "无法写入 " + destination);
         }
     }
-    const BatchTally tally =
-        writeRows(reader, table.layout, format, toStandardOutput ? streams.out : outputFile);
+    const BatchTally tally = writeRows(reader, table.layout, format,
+                                       outputEncoding.value_or(defaultOutputEncoding(reader)),
+                                       toStandardOutput ? streams.out : outputFile);
     if (!tally.written) {
         streams.err << "involute batch: 写入 " << destination << " 时出错\n";
         return kExitUsage;

@@ -6,7 +6,6 @@
 #include "calc/gear_calculation.h"
 #include "calc/number_text.h"
 #include "utf8/printable_text.h"
-#include "utf8/utf8.h"
 
 namespace involute::cli {
 
@@ -61,18 +60,14 @@ std::string_view trimmed(std::string_view text) {
 std::string missingInputsProblem(std::span<const std::string_view> header,
                                  const std::array<std::optional<std::size_t>, 6>& found) {
     std::string problem;
+    // The reader decodes the text and finds the separator itself, so a wrong
+    // encoding or separator cannot be the cause.
     bool allNumbers = true;
-    bool allUtf8 = true;
     for (const std::string_view cell : header) {
         allNumbers = allNumbers && calc::numberFromText(cell).ok();
-        allUtf8 = allUtf8 && utf8::isValid(cell);
     }
     if (allNumbers) {
         problem = "这一行像是数据：文件缺少表头。";
-    } else if (!allUtf8) {
-        problem = "表头不是 UTF-8 文本，请把文件另存为 UTF-8 编码。";
-    } else if (header.size() == 1 && header[0].find_first_of(";\t") != std::string_view::npos) {
-        problem = "字段须用逗号分隔。";
     }
     problem += "表头缺少";
     bool first = true;
