@@ -1,6 +1,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <stdexcept>
 
 #include "app/platform/text_encoding.h"
@@ -34,7 +35,7 @@ struct TextConverter::Handle {
 TextConverter::TextConverter(TextEncoding from, TextEncoding to)
     : handle_(std::make_unique<Handle>(Handle{iconv_open(iconvName(to), iconvName(from))})) {
     // glibc always has these four; without them there is nothing to fall back on.
-    if (handle_->descriptor == reinterpret_cast<iconv_t>(-1)) {
+    if (reinterpret_cast<std::intptr_t>(handle_->descriptor) == -1) {
         throw std::runtime_error(std::string("iconv cannot convert from ") + iconvName(from) +
                                  " to " + iconvName(to));
     }

@@ -5,6 +5,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -17,7 +18,7 @@ namespace {
 
 std::string recoded(std::string_view text, const char* from, const char* to) {
     const iconv_t descriptor = iconv_open(to, from);
-    if (descriptor == reinterpret_cast<iconv_t>(-1)) {
+    if (reinterpret_cast<std::intptr_t>(descriptor) == -1) {
         throw std::runtime_error("no iconv conversion");
     }
     std::string out(text.size() * 4 + 16, '\0');
