@@ -1,5 +1,8 @@
 #include "utf8/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace involute::utf8 {
 
 namespace {
@@ -28,11 +31,8 @@ LeadByte leadByte(unsigned char lead) {
 
 }  // namespace
 
-Character firstCharacter(std::string_view text) {
+Character firstNonAsciiCharacter(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80) {
-        return {lead, 1, true};
-    }
     const LeadByte form = leadByte(lead);
     if (form.length == 0 || text.size() < form.length) {
         return {};
@@ -52,12 +52,21 @@ Character firstCharacter(std::string_view text) {
 
 std::size_t firstMalformed(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
-        // Runs of ASCII are the common case in a table of numbers.
+        // Runs of ASCII are the common case in a table of numbers: eight
+        // bytes at a time while none has its top bit set.
+        std::uint64_t word = 0;
+        if (pos + sizeof word <= text.size()) {
+            std::memcpy(&word, text.data() + pos, sizeof word);
+            if ((word & 0x8080808080808080u) == 0) {
+                pos += sizeof word;
+                continue;
+            }
+        }
         if (static_cast<unsigned char>(text[pos]) < 0x80) {
             ++pos;
             continue;
         }
-        const Character character = firstCharacter(text.substr(pos));
+        const Character character = firstNonAsciiCharacter(text.substr(pos));
         if (!character.valid) {
             return pos;
         }

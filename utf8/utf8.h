@@ -18,8 +18,15 @@ struct Character {
     bool valid = false;
 };
 
-// The character that `text` starts with; `text` must not be empty.
-[[nodiscard]] Character firstCharacter(std::string_view text);
+// The character that `text` starts with, when it is not ASCII.
+[[nodiscard]] Character firstNonAsciiCharacter(std::string_view text);
+
+// The character that `text` starts with; `text` must not be empty. ASCII,
+// the bulk of a table of numbers, is taken here without a call.
+[[nodiscard]] inline Character firstCharacter(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    return lead < 0x80 ? Character{lead, 1, true} : firstNonAsciiCharacter(text);
+}
 
 // Where the first malformed byte is, or npos when all of `text` is UTF-8.
 [[nodiscard]] std::size_t firstMalformed(std::string_view text);

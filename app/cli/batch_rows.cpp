@@ -223,6 +223,9 @@ OutputEncoding defaultOutputEncoding(const CsvReader& reader) {
 }
 
 std::optional<UndecodableField> undecodableField(const CsvReader& reader) {
+    if (reader.fieldsText().find(kUndecodableMark) == std::string_view::npos) {
+        return std::nullopt;
+    }
     std::size_t line = reader.recordLine();
     for (std::size_t column = 0; column < reader.fieldCount(); ++column) {
         const std::string_view text = reader.field(column);

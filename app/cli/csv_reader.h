@@ -42,6 +42,8 @@ class CsvReader {
 
     [[nodiscard]] std::size_t fieldCount() const { return fieldEnds_.size(); }
     [[nodiscard]] std::string_view field(std::size_t index) const;
+    // The record's fields one after another, to search all of them at once.
+    [[nodiscard]] std::string_view fieldsText() const { return text_; }
     // The line the last record starts on, counting from 1.
     [[nodiscard]] std::size_t recordLine() const { return recordLine_; }
     [[nodiscard]] bool hadByteOrderMark() const { return input_.hadByteOrderMark(); }
