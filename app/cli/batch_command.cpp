@@ -80,6 +80,17 @@ const Entry* named(const std::array<Entry, N>& table, std::string_view name) {
     return nullptr;
 }
 
+// The names `table` takes, for a message: "a、b、c".
+template <typename Entry, std::size_t N>
+std::string choices(const std::array<Entry, N>& table) {
+    std::string names;
+    for (const Entry& entry : table) {
+        names += names.empty() ? "" : "、";
+        names += entry.name;
+    }
+    return names;
+}
+
 std::string whereIs(std::string_view source, std::size_t line) {
     return std::string(source) + " 第 " + std::to_string(line) + " 行：";
 }
@@ -105,8 +116,8 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     if (const auto& name = parsed.values[kEncoding]) {
         const EncodingName* entry = named(kInputEncodings, *name);
         if (entry == nullptr) {
-            return usageError(streams, "未知的编码 “" + utf8::printableText(*name) +
-                                           "”（可用 utf-8、gb18030、gbk、utf-16le、utf-16be）");
+            return usageError(streams, "未知的编码 “" + utf8::printableText(*name) + "”（可用 " +
+                                           choices(kInputEncodings) + "）");
         }
         inputEncoding = entry->encoding;
     }
@@ -115,7 +126,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
         const OutputEncodingName* entry = named(kOutputEncodings, *name);
         if (entry == nullptr) {
             return usageError(streams, "未知的输出编码 “" + utf8::printableText(*name) +
-                                           "”（可用 utf-8、utf-8-bom、gb18030）");
+                                           "”（可用 " + choices(kOutputEncodings) + "）");
         }
         if (format == BatchFormat::json) {
             return usageError(streams, "JSON Lines 总是 UTF-8 编码，不能指定 --output-encoding");
