@@ -4,6 +4,7 @@
 
 #include "calc/gear_quantities.h"
 #include "calc/number_text.h"
+#include "utf8/printable_text.h"
 
 namespace involute::calc {
 
@@ -11,23 +12,10 @@ namespace {
 
 constexpr std::size_t kLongestQuotedText = 24;
 
-// The text as typed, cut short so that a pasted page fits a message box.
+// The text as typed, cut short so that a pasted page fits a message box,
+// with control characters and broken bytes escaped.
 std::string quoted(std::string_view text) {
-    std::string result = "“";
-    std::size_t characters = 0;
-    std::size_t i = 0;
-    for (; i < text.size(); ++i) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == kLongestQuotedText) {
-            break;
-        }
-    }
-    result.append(text.substr(0, i));
-    if (i < text.size()) {
-        result += "…";
-    }
-    result += "”";
-    return result;
+    return "“" + utf8::printableText(text, kLongestQuotedText) + "”";
 }
 
 }  // namespace

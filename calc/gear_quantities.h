@@ -2,7 +2,7 @@
 // program names them: the fault messages, the command line's options,
 // defaults, keys, table headers and text report, and the tests' fake window.
 // The window's padded captions stay in its own layout table
-// (ui/qt/window_layout.cpp), which cannot read this one: ui/ sits below calc/.
+// (ui/window_layout.cpp), which cannot read this one: ui/ sits below calc/.
 #pragma once
 
 #include <array>

@@ -8,39 +8,11 @@
 #include <limits>
 #include <system_error>
 
+#include "utf8/utf8.h"
+
 namespace involute::calc {
 
 namespace {
-
-// Decodes one UTF-8 character at `pos`, advancing it; a malformed sequence
-// yields U+FFFD so it can never pass for a digit.
-char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int trailing = 0;
-    char32_t cp = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        trailing = 1;
-        cp = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        trailing = 2;
-        cp = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        trailing = 3;
-        cp = lead & 0x07u;
-    } else {
-        return U'\uFFFD';
-    }
-    for (int k = 0; k < trailing; ++k) {
-        if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
-            return U'\uFFFD';
-        }
-        cp = (cp << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3Fu);
-    }
-    return cp;
-}
 
 // The ASCII character a typed character stands for in a number, or 0.
 char asciiEquivalent(char32_t cp) {
@@ -105,11 +77,13 @@ NumberFromText numberFromText(std::string_view text) {
     std::string ascii;
     ascii.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
-        const char c = asciiEquivalent(nextCodePoint(text, pos));
+        const utf8::Character character = utf8::firstCharacter(text.substr(pos));
+        const char c = character.valid ? asciiEquivalent(character.codePoint) : '\0';
         if (c == 0) {
             return {0.0, NumberTextFault::notANumber};
         }
         ascii.push_back(c);
+        pos += character.length;
     }
 
     std::size_t begin = 0;

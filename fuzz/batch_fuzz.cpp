@@ -1,7 +1,10 @@
 // Fuzzes `involute batch` on in-memory streams.
 //
-// The first byte picks the output format (even: CSV, odd: JSON Lines); the
-// rest is the input table. Whatever the input: the batch either writes one
+// The first byte picks the output format (bit 0: CSV or JSON Lines) and the
+// input's encoding (bits 1 and 2: the bytes as they are, or the bytes taken
+// as UTF-8 and written as GB18030, UTF-16 LE or UTF-16 BE with a byte order
+// mark, bytes that are not UTF-8 kept raw); the rest is the input table.
+// Whatever the input: the batch either writes one
 // output row per data record of the input, in order, each with a known
 // status, and exits 0 when all are ok and 1 otherwise; or it stops with one
 // clear error naming the line, exit 2, having written no more rows than the
@@ -16,6 +19,7 @@
 #include "app/cli/command_line.h"
 #include "app/cli/csv_reader.h"
 #include "app/cli/exit_status.h"
+#include "app/platform/text_encoding.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
@@ -51,8 +55,8 @@ InputShape shapeOf(const std::string& table) {
 bool isKnownStatus(std::string_view status) {
     for (const std::string_view known :
          {"ok", "empty_field", "not_a_number", "out_of_range", "overflow", "base_helix_undefined",
-          "start_circle_inside_base_circle", "tip_circle_inside_base_circle",
-          "wrong_field_count"}) {
+          "start_circle_inside_base_circle", "tip_circle_inside_base_circle", "wrong_field_count",
+          "undecodable_text"}) {
         if (status == known) {
             return true;
         }
@@ -101,6 +105,29 @@ std::vector<std::string> jsonStatuses(const std::string& output) {
     return statuses;
 }
 
+// The table in another encoding, as a spreadsheet would save it; bytes that
+// are not UTF-8 stay as they are, so the reader meets undecodable bytes too.
+std::string encodedTable(std::string_view utf8, unsigned form) {
+    using involute::platform::TextEncoding;
+    if (form == 0) {
+        return std::string(utf8);
+    }
+    const TextEncoding encoding = form == 1   ? TextEncoding::gb18030
+                                  : form == 2 ? TextEncoding::utf16le
+                                              : TextEncoding::utf16be;
+    std::string table = form == 2 ? "\xFF\xFE" : form == 3 ? "\xFE\xFF" : "";
+    involute::platform::TextConverter converter(TextEncoding::utf8, encoding);
+    while (!utf8.empty()) {
+        const std::size_t converted = converter.convert(utf8, table).converted;
+        utf8.remove_prefix(converted);
+        if (!utf8.empty()) {
+            table += utf8.front();
+            utf8.remove_prefix(1);
+        }
+    }
+    return table;
+}
+
 std::size_t lineCount(const std::string& text) {
     std::size_t lines = 0;
     for (const char c : text) {
@@ -116,7 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const bool json = (data[0] & 1) != 0;
-    const std::string table(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const std::string table = encodedTable(
+        std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1), (data[0] >> 1) & 3u);
 
     std::istringstream in(table);
     std::ostringstream out;

@@ -24,6 +24,7 @@
 #include "fuzz/fuzz_check.h"
 #include "tests/support/fake_window.h"
 #include "ui/window_states.h"
+#include "utf8/utf8.h"
 
 namespace {
 
@@ -61,45 +62,6 @@ Operation parse(const std::string& line) {
 
 std::string name(Control control) {
     return std::string(ui::controlName(control));
-}
-
-bool isValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t width = 0;
-        char32_t cp = 0;
-        if (lead < 0x80) {
-            width = 1;
-            cp = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            width = 2;
-            cp = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            width = 3;
-            cp = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            width = 4;
-            cp = lead & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + width > text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < width; ++k) {
-            const auto trail = static_cast<unsigned char>(text[i + k]);
-            if ((trail & 0xC0) != 0x80) {
-                return false;
-            }
-            cp = (cp << 6) | (trail & 0x3Fu);
-        }
-        const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < smallest[width] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            return false;
-        }
-        i += width;
-    }
-    return true;
 }
 
 // Characters of a valid UTF-8 text: every byte that is not a continuation.
@@ -349,7 +311,7 @@ class StartCommandRun {
         expectResultColour(ui::kResultsStale);
         expect(window_.selStart(focus) == 0 && window_.selLength(focus) == length,
                "the field at fault is selected whole");
-        if (isValidUtf8(text)) {
+        if (involute::utf8::isValid(text)) {
             expect(length == characters(text), "the selection counts characters, not bytes");
         } else {
             expect(length >= characters(text) && length <= static_cast<int>(text.size()),
@@ -359,11 +321,11 @@ class StartCommandRun {
         expect(message.find(calc::kInputRows[field].label) != std::string::npos,
                "the message names the field at fault");
         expect(message.size() <= kLongestMessage, "the message is short enough for a box");
-        bool typedValid = true;
-        for (const std::string& each : typed_) {
-            typedValid = typedValid && isValidUtf8(each);
-        }
-        expect(!typedValid || isValidUtf8(message), "valid text gives a valid message");
+        expect(involute::utf8::isValid(message), "whatever was typed, the message is UTF-8");
+        expect(
+            std::none_of(message.begin(), message.end(),
+                         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+            "typed control characters are shown escaped");
     }
 
     std::string_view input_;

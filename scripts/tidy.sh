@@ -12,7 +12,7 @@ if [[ ! -f "$build/compile_commands.json" ]]; then
 fi
 
 # Only the project's own folders, not files generated into the build tree.
-sources="^${root//./\\.}/(app|bench|calc|fuzz|tests|ui)/"
+sources="^${root//./\\.}/(app|bench|calc|fuzz|tests|ui|utf8)/"
 log=$build/tidy.log
 status=0
 run-clang-tidy -quiet -p "$build" -j "$(nproc)" "$sources" 2>&1 |

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ui/window_states.h"
+#include "utf8/utf8.h"
 
 namespace involute::ui {
 
@@ -33,29 +34,8 @@ std::string_view controlName(Control control) {
     return {};
 }
 
-int lengthInCharacters(std::string_view utf8) {
-    int characters = 0;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t width = 1;
-        if (lead >= 0xF0 && lead <= 0xF4) {
-            width = 4;
-        } else if (lead >= 0xE0) {
-            width = lead <= 0xEF ? 3 : 1;
-        } else if (lead >= 0xC2) {
-            width = 2;
-        }
-        // A truncated or broken sequence counts byte by byte.
-        for (std::size_t k = 1; k < width; ++k) {
-            if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
-                width = 1;
-                break;
-            }
-        }
-        i += width;
-        ++characters;
-    }
-    return characters;
+int lengthInCharacters(std::string_view text) {
+    return static_cast<int>(utf8::characterCount(text));
 }
 
 void setResultColour(Window& window, ColourCode colour) {

@@ -89,6 +89,6 @@ class Window {
 
 // Length of a UTF-8 text in characters. A malformed byte counts as one
 // character, as a toolkit would show it as one replacement character.
-[[nodiscard]] int lengthInCharacters(std::string_view utf8);
+[[nodiscard]] int lengthInCharacters(std::string_view text);
 
 }  // namespace involute::ui

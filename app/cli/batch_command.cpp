@@ -1,4 +1,5 @@
 // `involute batch`: a CSV table of gears in, one output row per input row.
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -16,22 +17,80 @@
 #include "app/cli/usage.h"
 #include "app/platform/file_identity.h"
 #include "app/platform/path_text.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
 namespace {
 
-enum Option : std::size_t { kFormat, kOutput, kHelp, kVersion, kOptionCount };
+enum Option : std::size_t {
+    kFormat,
+    kOutput,
+    kEncoding,
+    kOutputEncoding,
+    kHelp,
+    kVersion,
+    kOptionCount
+};
 
 constexpr std::array<CommandOption, kOptionCount> kOptionTable{{
     {"format", "", 'f'},
     {"output", "", 'o'},
+    {"encoding", "", 'e'},
+    {"output-encoding", "", 0},
     {"help", "", 'h', false},
     {"version", "", 0, false},
 }};
 
 int usageError(const Streams& streams, std::string_view problem) {
     return cli::usageError(streams, "batch", problem);
+}
+
+struct EncodingName {
+    std::string_view name;
+    TextEncoding encoding;
+};
+// GBK is a part of GB18030, so a GBK file reads as GB18030.
+constexpr std::array<EncodingName, 5> kInputEncodings{{
+    {"utf-8", TextEncoding::utf8},
+    {"gb18030", TextEncoding::gb18030},
+    {"gbk", TextEncoding::gb18030},
+    {"utf-16le", TextEncoding::utf16le},
+    {"utf-16be", TextEncoding::utf16be},
+}};
+
+struct OutputEncodingName {
+    std::string_view name;
+    OutputEncoding encoding;
+};
+constexpr std::array<OutputEncodingName, 3> kOutputEncodings{{
+    {"utf-8", OutputEncoding::utf8},
+    {"utf-8-bom", OutputEncoding::utf8WithByteOrderMark},
+    {"gb18030", OutputEncoding::gb18030},
+}};
+
+// The entry of `table` named `name` (ASCII letters in any case).
+template <typename Entry, std::size_t N>
+const Entry* named(const std::array<Entry, N>& table, std::string_view name) {
+    for (const Entry& entry : table) {
+        if (std::equal(
+                name.begin(), name.end(), entry.name.begin(), entry.name.end(),
+                [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; })) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+// The names `table` takes, for a message: "a、b、c".
+template <typename Entry, std::size_t N>
+std::string choices(const std::array<Entry, N>& table) {
+    std::string names;
+    for (const Entry& entry : table) {
+        names += names.empty() ? "" : "、";
+        names += entry.name;
+    }
+    return names;
 }
 
 std::string whereIs(std::string_view source, std::size_t line) {
@@ -51,15 +110,37 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     }
     const std::string_view formatName = parsed.values[kFormat].value_or("csv");
     if (formatName != "csv" && formatName != "json") {
-        return usageError(streams,
-                          "未知的输出格式 “" + std::string(formatName) + "”（可用 csv、json）");
+        return usageError(
+            streams, "未知的输出格式 “" + utf8::printableText(formatName) + "”（可用 csv、json）");
     }
     const BatchFormat format = formatName == "json" ? BatchFormat::json : BatchFormat::csv;
+    std::optional<TextEncoding> inputEncoding;
+    if (const auto& name = parsed.values[kEncoding]) {
+        const EncodingName* entry = named(kInputEncodings, *name);
+        if (entry == nullptr) {
+            return usageError(streams, "未知的编码 “" + utf8::printableText(*name) + "”（可用 " +
+                                           choices(kInputEncodings) + "）");
+        }
+        inputEncoding = entry->encoding;
+    }
+    std::optional<OutputEncoding> outputEncoding;
+    if (const auto& name = parsed.values[kOutputEncoding]) {
+        const OutputEncodingName* entry = named(kOutputEncodings, *name);
+        if (entry == nullptr) {
+            return usageError(streams, "未知的输出编码 “" + utf8::printableText(*name) +
+                                           "”（可用 " + choices(kOutputEncodings) + "）");
+        }
+        if (format == BatchFormat::json) {
+            return usageError(streams, "JSON Lines 总是 UTF-8 编码，不能指定 --output-encoding");
+        }
+        outputEncoding = entry->encoding;
+    }
 
     // Input.
     const std::string_view inputName = parsed.positionals.empty() ? "-" : parsed.positionals[0];
     const bool fromStandardInput = inputName == "-";
-    const std::string source = fromStandardInput ? "标准输入" : "“" + std::string(inputName) + "”";
+    const std::string source =
+        fromStandardInput ? "标准输入" : "“" + utf8::printableText(inputName) + "”";
     std::ifstream inputFile;
     if (!fromStandardInput) {
         const std::filesystem::path path = platform::pathFromUtf8(inputName);
@@ -78,7 +159,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     const std::string_view outputName = parsed.values[kOutput].value_or("-");
     const bool toStandardOutput = outputName == "-";
     const std::string destination =
-        toStandardOutput ? "标准输出" : "“" + std::string(outputName) + "”";
+        toStandardOutput ? "标准输出" : "“" + utf8::printableText(outputName) + "”";
     // Writing onto the input would destroy the rows not yet read and read
     // back the rows written, without end: refused whatever route leads
     // there (a path, a redirection, a symbolic or hard link).
@@ -94,7 +175,7 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
                                                     : "输出文件 " + destination + " 就是输入文件");
     }
 
-    CsvReader reader(input);
+    CsvReader reader(input, CsvReader::kDefaultMaxRecordBytes, inputEncoding);
     const auto reportReaderStop = [&](CsvReader::Status status) {
         if (status == CsvReader::Status::readError) {
             streams.err << "involute batch: 读取 " << source << " 时出错\n";
@@ -116,6 +197,12 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     if (status != CsvReader::Status::record) {
         return reportReaderStop(status);
     }
+    if (const std::optional<UndecodableField> found = undecodableField(reader)) {
+        streams.err << "involute batch: " << source << " "
+                    << undecodableProblem(*found, reader.encoding())
+                    << "（可用 --encoding 指定文件的编码）\n";
+        return kExitUsage;
+    }
     std::vector<std::string_view> header;
     for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
         header.push_back(reader.field(i));
@@ -134,8 +221,9 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
             return usageError(streams, "无法写入 " + destination);
         }
     }
-    const BatchTally tally =
-        writeRows(reader, table.layout, format, toStandardOutput ? streams.out : outputFile);
+    const BatchTally tally = writeRows(reader, table.layout, format,
+                                       outputEncoding.value_or(defaultOutputEncoding(reader)),
+                                       toStandardOutput ? streams.out : outputFile);
     if (!toStandardOutput) {
         outputFile.close();
     }

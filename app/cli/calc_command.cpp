@@ -11,6 +11,7 @@
 #include "app/cli/subcommands.h"
 #include "app/cli/usage.h"
 #include "calc/gear_quantities.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
@@ -67,13 +68,15 @@ int runCalc(std::span<const std::string_view> words, const Streams& streams) {
     }
     if (!parsed.positionals.empty()) {
         const calc::InputRow& first = calc::kInputRows.front();
-        return usageError(streams, "calc 不接受参数 “" + std::string(parsed.positionals.front()) +
+        return usageError(streams, "calc 不接受参数 “" +
+                                       utf8::printableText(parsed.positionals.front()) +
                                        "”，输入须用选项给出，如 --" + std::string(first.option) +
                                        " " + std::string(first.example));
     }
     const std::optional<Format> format = formatNamed(parsed.values[kFormat].value_or("text"));
     if (!format) {
-        return usageError(streams, "未知的输出格式 “" + std::string(*parsed.values[kFormat]) +
+        return usageError(streams, "未知的输出格式 “" +
+                                       utf8::printableText(*parsed.values[kFormat]) +
                                        "”（可用 text、json、csv）");
     }
 

@@ -11,6 +11,7 @@
 #include "app/platform/console.h"
 #include "app/platform/file_identity.h"
 #include "app/platform/std_streams.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
@@ -33,7 +34,9 @@ int runCommandLine(std::span<const std::string_view> words, const Streams& strea
     if (command == "--version") {
         return writeAndFlush(streams.out, versionText()) ? kExitOk : writeError(streams, {});
     }
-    streams.err << "involute: 未知的命令 " << command << "（可用 calc 或 batch）\n" << kSeeHelp;
+    streams.err << "involute: 未知的命令 " << utf8::printableText(command)
+                << "（可用 calc 或 batch）\n"
+                << kSeeHelp;
     return kExitUsage;
 }
 

@@ -1,14 +1,41 @@
 #include "app/cli/csv_reader.h"
 
 #include <algorithm>
-#include <cstring>
+#include <array>
 
 namespace involute::cli {
 
 namespace {
 
-constexpr std::size_t kChunkBytes = std::size_t{1} << 16;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kSeparators = ",\t;";
+
+// The separator the header line uses most, outside quotes; a comma when it
+// uses none, or as many commas as any other. Lines of nothing but blanks and
+// separators before it are skipped, as the header is.
+char separatorOf(std::string_view text) {
+    std::array<std::size_t, kSeparators.size()> counts{};
+    bool quoted = false;
+    bool content = false;
+    for (const char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+            content = true;
+        } else if (quoted) {
+            continue;
+        } else if (c == '\n' || c == '\r') {
+            if (content) {
+                break;
+            }
+            counts = {};
+        } else if (const std::size_t which = kSeparators.find(c); which != std::string_view::npos) {
+            ++counts[which];
+        } else if (c != ' ') {
+            content = true;
+        }
+    }
+    const auto most = std::max_element(counts.begin(), counts.end());
+    return kSeparators[static_cast<std::size_t>(most - counts.begin())];
+}
 
 enum class State {
     fieldStart,     // nothing of the field read yet
@@ -19,8 +46,9 @@ enum class State {
 
 }  // namespace
 
-CsvReader::CsvReader(std::istream& input, std::size_t maxRecordBytes)
-    : input_(input), maxRecordBytes_(maxRecordBytes), chunk_(kChunkBytes) {}
+CsvReader::CsvReader(std::istream& input, std::size_t maxRecordBytes,
+                     std::optional<TextEncoding> encoding)
+    : input_(input, encoding), maxRecordBytes_(maxRecordBytes) {}
 
 std::string_view CsvReader::field(std::size_t index) const {
     const std::size_t begin = index == 0 ? 0 : fieldEnds_[index - 1];
@@ -30,24 +58,15 @@ std::string_view CsvReader::field(std::size_t index) const {
 bool CsvReader::refill() {
     pos_ = 0;
     end_ = 0;
-    // Fill the whole chunk unless the input ends, so that the byte order mark
-    // is seen whole even on a pipe that delivers a byte at a time.
-    while (end_ < chunk_.size() && input_) {
-        input_.read(chunk_.data() + end_, static_cast<std::streamsize>(chunk_.size() - end_));
-        end_ += static_cast<std::size_t>(input_.gcount());
-    }
-    if (input_.bad()) {
-        readFailed_ = true;
+    if (!input_.read(chunk_)) {
         return false;
     }
+    end_ = chunk_.size();
     if (!started_) {
         started_ = true;
-        if (std::string_view(chunk_.data(), end_).starts_with(kByteOrderMark)) {
-            hadByteOrderMark_ = true;
-            pos_ = kByteOrderMark.size();
-        }
+        separator_ = separatorOf(chunk_);
     }
-    return pos_ < end_;
+    return true;
 }
 
 CsvReader::Status CsvReader::malformed(std::size_t line, std::string problem) {
@@ -77,7 +96,7 @@ CsvReader::Status CsvReader::next() {
             }
             if (!refill()) {
                 finished_ = true;
-                if (readFailed_) {
+                if (input_.readFailed()) {
                     return Status::readError;
                 }
                 if (state == State::quoted) {
@@ -104,11 +123,13 @@ CsvReader::Status CsvReader::next() {
             // Take the plain run up to the next byte that matters at once.
             const char* begin = chunk_.data() + pos_;
             const char* stop = chunk_.data() + end_;
+            const char separator = separator_;
             const char* special =
                 state == State::unquoted
-                    ? std::find_if(
-                          begin, stop,
-                          [](char c) { return c == ',' || c == '\n' || c == '\r' || c == '"'; })
+                    ? std::find_if(begin, stop,
+                                   [separator](char c) {
+                                       return c == separator || c == '\n' || c == '\r' || c == '"';
+                                   })
                     : std::find_if(begin, stop,
                                    [](char c) { return c == '"' || c == '\n' || c == '\r'; });
             text_.append(begin, special);
@@ -122,7 +143,7 @@ CsvReader::Status CsvReader::next() {
         switch (state) {
             case State::fieldStart:
             case State::unquoted:
-                if (c == ',') {
+                if (c == separator_) {
                     endField();
                     state = State::fieldStart;
                 } else if (c == '\n' || c == '\r') {
@@ -157,7 +178,7 @@ CsvReader::Status CsvReader::next() {
                 if (c == '"') {
                     text_ += '"';
                     state = State::quoted;
-                } else if (c == ',') {
+                } else if (c == separator_) {
                     endField();
                     state = State::fieldStart;
                 } else if (c == '\n' || c == '\r') {

@@ -1,8 +1,12 @@
 // A streaming reader of CSV files (RFC 4180).
 //
-// Reads fields separated by commas, records ended by CRLF, LF or CR, fields in
-// double quotes with doubled quotes inside and line breaks kept, and skips a
-// UTF-8 byte order mark at the start. It holds one record at a time in buffers
+// Reads records ended by CRLF, LF or CR, fields in double quotes with doubled
+// quotes inside and line breaks kept. The fields are separated by commas,
+// tabs or semicolons, whichever the header line (the first that is not blank)
+// uses most; Excel writes tabs in its "Unicode text" and semicolons where the
+// decimal point is a comma. The text is read through DecodedInput, so the
+// records are UTF-8 whatever the file's encoding, with undecodable bytes
+// marked. It holds one record at a time in buffers
 // it reuses, so memory stays the same however long the file is; a record is
 // limited in size so that a quote left open cannot swallow the rest of a long
 // file.
@@ -10,9 +14,12 @@
 
 #include <cstddef>
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "app/cli/decoded_input.h"
 
 namespace involute::cli {
 
@@ -20,7 +27,8 @@ class CsvReader {
   public:
     static constexpr std::size_t kDefaultMaxRecordBytes = std::size_t{1} << 20;
 
-    explicit CsvReader(std::istream& input, std::size_t maxRecordBytes = kDefaultMaxRecordBytes);
+    explicit CsvReader(std::istream& input, std::size_t maxRecordBytes = kDefaultMaxRecordBytes,
+                       std::optional<TextEncoding> encoding = std::nullopt);
 
     enum class Status {
         record,     // a record was read
@@ -34,9 +42,14 @@ class CsvReader {
 
     [[nodiscard]] std::size_t fieldCount() const { return fieldEnds_.size(); }
     [[nodiscard]] std::string_view field(std::size_t index) const;
+    // The record's fields one after another, to search all of them at once.
+    [[nodiscard]] std::string_view fieldsText() const { return text_; }
     // The line the last record starts on, counting from 1.
     [[nodiscard]] std::size_t recordLine() const { return recordLine_; }
-    [[nodiscard]] bool hadByteOrderMark() const { return hadByteOrderMark_; }
+    [[nodiscard]] bool hadByteOrderMark() const { return input_.hadByteOrderMark(); }
+    // The input's encoding, known once the first record has been read.
+    [[nodiscard]] TextEncoding encoding() const { return input_.encoding(); }
+    [[nodiscard]] char separator() const { return separator_; }
 
     // Why the input is not CSV, in Chinese, and the line where that shows.
     [[nodiscard]] const std::string& problem() const { return problem_; }
@@ -54,16 +67,15 @@ class CsvReader {
         return Status::record;
     }
 
-    std::istream& input_;
+    DecodedInput input_;
     std::size_t maxRecordBytes_;
-    std::vector<char> chunk_;
+    std::string chunk_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
+    char separator_ = ',';
     bool started_ = false;
     bool finished_ = false;
-    bool readFailed_ = false;
     bool skipLineFeed_ = false;  // the last record ended in CR: a LF next belongs to it
-    bool hadByteOrderMark_ = false;
 
     std::string text_;                    // the fields of the record, one after another
     std::vector<std::size_t> fieldEnds_;  // where each field ends in text_

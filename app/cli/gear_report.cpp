@@ -3,23 +3,20 @@
 #include "app/cli/json_writer.h"
 #include "calc/number_text.h"
 #include "calc/roll_angles.h"
+#include "utf8/utf8.h"
 
 namespace involute::cli {
 
 namespace {
 
-// Terminal columns a text takes: CJK characters take two.
-std::size_t displayWidth(std::string_view utf8) {
+// Terminal columns a text takes: CJK characters and full-width forms, from
+// U+2E80 on, take two.
+std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
-    for (std::size_t pos = 0; pos < utf8.size(); ++pos) {
-        const auto byte = static_cast<unsigned char>(utf8[pos]);
-        if ((byte & 0xC0) == 0x80) {
-            continue;
-        }
-        // Three-byte sequences from E2 BA 80 (U+2E80) on are CJK and full-width forms.
-        const bool wide = byte >= 0xE3 || (byte == 0xE2 && pos + 1 < utf8.size() &&
-                                           static_cast<unsigned char>(utf8[pos + 1]) >= 0xBA);
-        width += wide ? 2 : 1;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const utf8::Character character = utf8::firstCharacter(text.substr(pos));
+        width += character.valid && character.codePoint >= 0x2E80 ? 2 : 1;
+        pos += character.length;
     }
     return width;
 }

@@ -1,4 +1,5 @@
 #include "app/cli/options.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
@@ -61,12 +62,13 @@ ParsedOptions parseOptions(std::span<const CommandOption> options,
             }
         }
         if (!index) {
-            return fail("未知选项 " + std::string(word));
+            return fail("未知选项 " + utf8::printableText(word));
         }
 
         const CommandOption& option = options[*index];
-        const std::string shownName = word.starts_with("--") ? "--" + std::string(option.name)
-                                                             : std::string(word.substr(0, 2));
+        const std::string shownName = word.starts_with("--")
+                                          ? "--" + std::string(option.name)
+                                          : utf8::printableText(word.substr(0, 2));
         if (parsed.values[*index]) {
             return fail("选项 " + shownName + " 给了不止一次");
         }

@@ -5,6 +5,7 @@
 
 #include "calc/gear_quantities.h"
 #include "calc/number_text.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
@@ -54,28 +55,6 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
 }
 
-bool isUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[pos]);
-        const std::size_t length = lead < 0x80   ? 1
-                                   : lead < 0xC2 ? 0
-                                   : lead < 0xE0 ? 2
-                                   : lead < 0xF0 ? 3
-                                   : lead < 0xF5 ? 4
-                                                 : 0;
-        if (length == 0 || pos + length > text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[pos + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        pos += length;
-    }
-    return true;
-}
-
 // `name`, or when an earlier echoed column has it, `name_2`, `name_3`, ...:
 // JSON readers keep only the last of two equal keys.
 std::string uniqueName(std::string_view name, const std::vector<std::string>& taken) {
@@ -94,18 +73,14 @@ std::string uniqueName(std::string_view name, const std::vector<std::string>& ta
 std::string missingInputsProblem(std::span<const std::string_view> header,
                                  const std::array<std::optional<std::size_t>, 6>& found) {
     std::string problem;
+    // The reader decodes the text and finds the separator itself, so a wrong
+    // encoding or separator cannot be the cause.
     bool allNumbers = true;
-    bool utf8 = true;
     for (const std::string_view cell : header) {
         allNumbers = allNumbers && calc::numberFromText(cell).ok();
-        utf8 = utf8 && isUtf8(cell);
     }
     if (allNumbers) {
         problem = "这一行像是数据：文件缺少表头。";
-    } else if (!utf8) {
-        problem = "表头不是 UTF-8 文本，请把文件另存为 UTF-8 编码。";
-    } else if (header.size() == 1 && header[0].find_first_of(";\t") != std::string_view::npos) {
-        problem = "字段须用逗号分隔。";
     }
     problem += "表头缺少";
     bool first = true;
@@ -169,9 +144,10 @@ TableLayoutReading layoutFromHeader(std::span<const std::string_view> header) {
         }
         if (found[*input]) {
             reading.problem = "表头第 " + std::to_string(*found[*input] + 1) + " 列 “" +
-                              std::string(header[*found[*input]]) + "” 和第 " +
-                              std::to_string(column + 1) + " 列 “" + std::string(header[column]) +
-                              "” 都是" + std::string(calc::kInputRows[*input].label);
+                              utf8::printableText(header[*found[*input]]) + "” 和第 " +
+                              std::to_string(column + 1) + " 列 “" +
+                              utf8::printableText(header[column]) + "” 都是" +
+                              std::string(calc::kInputRows[*input].label);
             return reading;
         }
         found[*input] = column;

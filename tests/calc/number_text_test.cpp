@@ -104,6 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"ChineseNumeral", "二十", NumberTextFault::notANumber},
         RejectCase{"BrokenUtf8", "2\xE4\xB8", NumberTextFault::notANumber},
         RejectCase{"OverlongUtf8Digit", "\xC0\xB5", NumberTextFault::notANumber},
+        RejectCase{"OverlongThreeByteDigit", "\xE0\x80\xB2", NumberTextFault::notANumber},
+        RejectCase{"OverlongFourByteDigit", "\xF0\x80\x80\xB2", NumberTextFault::notANumber},
         RejectCase{"TooLarge", "1e309", NumberTextFault::tooLarge},
         RejectCase{"NegativeTooLarge", "-2e308", NumberTextFault::tooLarge},
         RejectCase{"JustAbovePrintedLargestDouble", "1.797693134862320001e308",

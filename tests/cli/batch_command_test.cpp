@@ -228,17 +228,6 @@ INSTANTIATE_TEST_SUITE_P(
                       "模数 (module)、齿数 (teeth)、压力角 (pressure_angle)、螺旋角 "
                       "(helix_angle)、大径 (tip_diameter)、渐开线起始圆 (start_diameter)" +
                           kHeaderRequirement},
-        MalformedCase{"HeaderNotUtf8",
-                      "\xC4\xA3\xCA\xFD,z,alpha,beta,da,ds\n",  // 模数 in GB2312
-                      "",
-                      "involute batch: 标准输入 第 1 行：表头不是 UTF-8 文本，请把文件另存为 UTF-8 "
-                      "编码。表头缺少 模数 (module)" +
-                          kHeaderRequirement},
-        MalformedCase{"SemicolonSeparated", "m;z;alpha;beta;da;ds\n", "",
-                      "involute batch: 标准输入 第 1 行：字段须用逗号分隔。表头缺少 模数 "
-                      "(module)、齿数 (teeth)、压力角 (pressure_angle)、螺旋角 (helix_angle)、"
-                      "大径 (tip_diameter)、渐开线起始圆 (start_diameter)" +
-                          kHeaderRequirement},
         MalformedCase{
             "SameInputTwice", "m,z,alpha,beta,da,ds,模数\n", "",
             "involute batch: 标准输入 第 1 行：表头第 1 列 “m” 和第 7 列 “模数” 都是模数\n"},

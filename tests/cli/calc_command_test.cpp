@@ -183,6 +183,18 @@ INSTANTIATE_TEST_SUITE_P(
                  R"("message":"模数 “2,25” 不是有效的数字"}})"
                  "\n",
                  "involute: 模数 “2,25” 不是有效的数字\n"},
+        CalcCase{"OverlongDigitIsRefused",
+                 {"calc", "-m", "\xE0\x80\xB2"},
+                 1,
+                 "",
+                 "involute: 模数 “\\xE0\\x80\\xB2” 不是有效的数字\n"},
+        CalcCase{"TerminalSequenceIsEscaped",
+                 {"calc", "-z",
+                  "\x1B]0;owned\x07"
+                  "5"},
+                 1,
+                 "",
+                 "involute: 齿数 “\\x1B]0;owned\\x075” 不是有效的数字\n"},
         CalcCase{"EmptyField",
                  {"calc", "--teeth=", "-f", "json"},
                  1,

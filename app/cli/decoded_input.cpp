@@ -1,0 +1,184 @@
+#include "app/cli/decoded_input.h"
+
+#include <array>
+#include <cstring>
+
+#include "utf8/utf8.h"
+
+namespace involute::cli {
+
+namespace {
+
+constexpr std::size_t kChunkBytes = std::size_t{1} << 16;
+constexpr std::array<char, 16> kHex{'0', '1', '2', '3', '4', '5', '6', '7',
+                                    '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
+
+struct ByteOrderMark {
+    std::string_view bytes;
+    TextEncoding encoding;
+};
+constexpr std::array<ByteOrderMark, 3> kByteOrderMarks{{
+    {"\xEF\xBB\xBF", TextEncoding::utf8},
+    {"\xFF\xFE", TextEncoding::utf16le},
+    {"\xFE\xFF", TextEncoding::utf16be},
+}};
+
+std::size_t codeUnitBytes(TextEncoding encoding) {
+    return encoding == TextEncoding::utf16le || encoding == TextEncoding::utf16be ? 2 : 1;
+}
+
+void appendUndecodable(std::string& text, std::string_view bytes) {
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += kUndecodableMark;
+        text += kHex[byte >> 4];
+        text += kHex[byte & 0xF];
+    }
+}
+
+// Whether `bytes` are UTF-8, allowing a character cut off at the end when
+// more of the input follows.
+bool looksLikeUtf8(std::string_view bytes, bool complete) {
+    const std::size_t malformed = utf8::firstMalformed(bytes);
+    return malformed == std::string_view::npos ||
+           (!complete && utf8::isTruncatedCharacter(bytes.substr(malformed)));
+}
+
+unsigned hexValue(char c) {
+    return static_cast<unsigned>(c <= '9' ? c - '0' : c - 'A' + 10);
+}
+
+}  // namespace
+
+DecodedInput::DecodedInput(std::istream& input, std::optional<TextEncoding> encoding)
+    : input_(input), asked_(encoding) {
+    bytes_.reserve(2 * kChunkBytes);
+}
+
+DecodedInput::~DecodedInput() = default;
+
+void DecodedInput::fill() {
+    bytes_.erase(0, consumed_);
+    consumed_ = 0;
+    // Fill a whole chunk unless the input ends, so that the byte order mark
+    // and the first 64 KiB are seen whole even on a pipe that delivers a
+    // byte at a time.
+    const std::size_t kept = bytes_.size();
+    bytes_.resize(kept + kChunkBytes);
+    std::size_t end = kept;
+    while (end < bytes_.size() && input_) {
+        input_.read(bytes_.data() + end, static_cast<std::streamsize>(bytes_.size() - end));
+        end += static_cast<std::size_t>(input_.gcount());
+    }
+    bytes_.resize(end);
+    inputEnded_ = !input_;
+    readFailed_ = input_.bad();
+}
+
+void DecodedInput::start() {
+    started_ = true;
+    const std::string_view bytes(bytes_);
+    for (const ByteOrderMark& mark : kByteOrderMarks) {
+        if (bytes.starts_with(mark.bytes) && (!asked_ || *asked_ == mark.encoding)) {
+            hadByteOrderMark_ = true;
+            consumed_ = mark.bytes.size();
+            encoding_ = mark.encoding;
+            break;
+        }
+    }
+    if (asked_) {
+        encoding_ = *asked_;
+    } else if (!hadByteOrderMark_ && !looksLikeUtf8(bytes, inputEnded_)) {
+        encoding_ = TextEncoding::gb18030;
+    }
+    if (encoding_ != TextEncoding::utf8) {
+        converter_ = std::make_unique<platform::TextConverter>(encoding_, TextEncoding::utf8);
+    }
+}
+
+bool DecodedInput::read(std::string& text) {
+    text.clear();
+    while (text.empty()) {
+        if (!inputEnded_) {
+            fill();
+            if (readFailed_) {
+                return false;
+            }
+        }
+        if (!started_) {
+            start();
+        }
+        if (consumed_ == bytes_.size()) {
+            return false;
+        }
+        convert(text);
+    }
+    return true;
+}
+
+void DecodedInput::convert(std::string& text) {
+    const std::size_t unit = codeUnitBytes(encoding_);
+    while (consumed_ < bytes_.size()) {
+        const std::string_view rest = std::string_view(bytes_).substr(consumed_);
+        std::size_t converted = 0;
+        bool undecodable = false;
+        if (converter_) {
+            const platform::TextConverter::Stop stop = converter_->convert(rest, text);
+            converted = stop.converted;
+            undecodable = stop.undecodable;
+        } else {
+            converted = std::min(utf8::firstMalformed(rest), rest.size());
+            text.append(rest.substr(0, converted));
+            undecodable =
+                converted < rest.size() && !utf8::isTruncatedCharacter(rest.substr(converted));
+        }
+        consumed_ += converted;
+        if (consumed_ == bytes_.size()) {
+            return;
+        }
+        if (!undecodable && !inputEnded_) {
+            return;  // a character cut off by the chunk's end: the next fill completes it
+        }
+        // Undecodable, or cut off by the end of the input itself.
+        const std::size_t skipped = std::min(unit, bytes_.size() - consumed_);
+        appendUndecodable(text, std::string_view(bytes_).substr(consumed_, skipped));
+        consumed_ += skipped;
+    }
+}
+
+std::optional<UndecodableByte> firstUndecodable(std::string_view text) {
+    const std::size_t at = text.find(kUndecodableMark);
+    if (at == std::string_view::npos || at + 2 >= text.size()) {
+        return std::nullopt;
+    }
+    return UndecodableByte{
+        at, static_cast<unsigned char>(hexValue(text[at + 1]) * 16 + hexValue(text[at + 2]))};
+}
+
+std::string withUndecodableShown(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        if (c == kUndecodableMark) {
+            shown += "\\x";
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+std::string_view encodingName(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::utf8:
+            return "utf-8";
+        case TextEncoding::gb18030:
+            return "gb18030";
+        case TextEncoding::utf16le:
+            return "utf-16le";
+        case TextEncoding::utf16be:
+            return "utf-16be";
+    }
+    return {};
+}
+
+}  // namespace involute::cli

@@ -1,0 +1,76 @@
+// The bytes of a table as UTF-8 text, whatever encoding the file is in.
+//
+// The encoding is the one asked for, or else the byte order mark's (UTF-8,
+// UTF-16 LE or BE), or else decided once from the first 64 KiB: UTF-8 when
+// they are UTF-8, GB18030 (which holds GBK) when they are not. It never
+// changes afterwards. The text is converted a chunk at a time, so memory
+// stays the same however long the file is.
+//
+// A byte that is not text in the encoding is not replaced or dropped: it
+// stands in the text as kUndecodableMark and its value in two hexadecimal
+// digits. The mark is never part of UTF-8, so whoever reads the text can tell
+// exactly which record and field hold it.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/platform/text_encoding.h"
+
+namespace involute::cli {
+
+using platform::TextEncoding;
+
+inline constexpr char kUndecodableMark = '\xFF';
+
+class DecodedInput {
+  public:
+    explicit DecodedInput(std::istream& input, std::optional<TextEncoding> encoding = std::nullopt);
+    ~DecodedInput();
+    DecodedInput(const DecodedInput&) = delete;
+    DecodedInput& operator=(const DecodedInput&) = delete;
+
+    // Replaces `text` with the next piece of the text; false at the end of
+    // the input or when it could not be read (see readFailed()).
+    bool read(std::string& text);
+
+    [[nodiscard]] bool readFailed() const { return readFailed_; }
+    // Known once the first piece has been read.
+    [[nodiscard]] TextEncoding encoding() const { return encoding_; }
+    [[nodiscard]] bool hadByteOrderMark() const { return hadByteOrderMark_; }
+
+  private:
+    void fill();
+    void start();
+    void convert(std::string& text);
+
+    std::istream& input_;
+    std::optional<TextEncoding> asked_;
+    TextEncoding encoding_ = TextEncoding::utf8;
+    std::unique_ptr<platform::TextConverter> converter_;  // none for UTF-8
+    std::string bytes_;                                   // read but not yet converted
+    std::size_t consumed_ = 0;                            // of bytes_
+    bool started_ = false;
+    bool inputEnded_ = false;
+    bool readFailed_ = false;
+    bool hadByteOrderMark_ = false;
+};
+
+// Where the first undecodable byte of `text` is, and its value.
+struct UndecodableByte {
+    std::size_t position;
+    unsigned char value;
+};
+[[nodiscard]] std::optional<UndecodableByte> firstUndecodable(std::string_view text);
+
+// The text with each undecodable byte written as \xNN, for showing a field
+// that holds one.
+[[nodiscard]] std::string withUndecodableShown(std::string_view text);
+
+// The encoding's name as --encoding takes it.
+[[nodiscard]] std::string_view encodingName(TextEncoding encoding);
+
+}  // namespace involute::cli
