@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProgramWithChineseText, ReadsAndWritesChineseFileNames) {
     const ScratchDirectory scratch;
     const std::string input = scratch.write("齿轮.csv", kTable);
-    const std::string output = platform::utf8FromPath(scratch.path() / "结果.csv");
+    const std::string output =
+        platform::utf8FromPath(scratch.path() / platform::pathFromUtf8("结果.csv"));
     const CommandResult program = runProgram({"batch", input, "-o", output});
     EXPECT_EQ(program.err, runCommand({"batch", input, "-o", output}).err);
     EXPECT_EQ(program.status, 1);
@@ -80,7 +81,8 @@ TEST(ProgramWithChineseText, TakesChineseArguments) {
         EXPECT_EQ(program.status, inProcess.status) << value;
     }
     const ScratchDirectory scratch;
-    const std::string missing = platform::utf8FromPath(scratch.path() / "没有的表.csv");
+    const std::string missing =
+        platform::utf8FromPath(scratch.path() / platform::pathFromUtf8("没有的表.csv"));
     const CommandResult program = runProgram({"batch", missing});
     EXPECT_NE(program.err.find("“" + missing + "”"), std::string::npos) << program.err;
     EXPECT_EQ(program.status, 2);
