@@ -1,0 +1,295 @@
+#include "calc/exact_math.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "calc/double_double.h"
+#include "calc/exact_math_slow.h"
+
+namespace involute::calc {
+
+namespace {
+
+using exact_math::divide;
+using exact_math::DoubleDouble;
+using exact_math::fastTwoSum;
+using exact_math::kHalfPi;
+using exact_math::multiply;
+using exact_math::twoProduct;
+using exact_math::twoSum;
+
+// Below 2^-27 the results are known without computing: sin x and atan x lie
+// within |x|³/3 < |x| · 2^-54 / 3 of x, less than a quarter ulp of x even
+// when x is a power of two (where the ulp below is half as wide), so they
+// round to x; tan x exceeds x by less than |x|³/3 · 1.01, again under half an
+// ulp; cos x lies within x²/2 < 2^-55 below 1, nearer 1 than the midpoint
+// 1 - 2^-54. This also keeps subnormals away from the double-double steps.
+constexpr double kTiny = 0x1p-27;
+
+// The largest double below π/4: smaller |x| needs no reduction.
+constexpr double kBelowQuarterPi = 0x1.921fb54442d18p-1;
+
+// Fraction words for the fast reduction: 128 bits, so the reduced angle is
+// within 2^-101 relative (below).
+constexpr int kFastReductionLimbs = 5;
+
+// Relative error bounds of the fast results, derived beside each evaluation
+// below and rounded up by at least a factor 4.
+constexpr double kSinError = 0x1p-66;
+constexpr double kCosError = 0x1p-66;
+constexpr double kTanError = 0x1p-64;
+constexpr double kAtanError = 0x1p-66;
+
+// Ziv's rounding test: the exact value lies within relativeError · |r.hi|
+// of r.hi + r.lo (|r.lo| <= ulp(r.hi)/2, r.hi a normal number). Then r.hi is
+// the correctly rounded result when that whole interval lies strictly
+// between the midpoints next to r.hi: half an ulp away from zero, and half
+// an ulp towards zero unless r.hi is a power of two (a quarter then). The
+// sums lo ± error round by at most 2^-53 of half an ulp; the factor
+// 1 - 2^-20 on the limits covers that.
+bool roundsToHigh(DoubleDouble r, double relativeError, double& result) {
+    const double magnitude = std::fabs(r.hi);
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const double ulp = std::bit_cast<double>(bits & 0x7ff0000000000000u) * 0x1p-52;
+    const bool powerOfTwo = (bits & 0x000fffffffffffffu) == 0;
+    const double away = ulp * 0.5 * (1.0 - 0x1p-20);
+    const double toward = powerOfTwo ? away * 0.5 : away;
+    const double lo = r.hi < 0.0 ? -r.lo : r.lo;  // positive = away from zero
+    const double error = relativeError * magnitude;
+    if (lo + error < away && lo - error > -toward) {
+        result = r.hi;
+        return true;
+    }
+    return false;
+}
+
+[[nodiscard]] DoubleDouble negate(DoubleDouble x) {
+    return {-x.hi, -x.lo};
+}
+
+// |x| = quadrant · π/2 + t, |t| <= π/4. For |x| >= π/4 the reduction gives
+// the quarter-turn remainder within 2.25 · 2^-128 absolute of a value >= 1/2
+// (2^-125.8 relative); cutting it to a double-double loses < 2^-105 and the
+// product with π/2 (itself within 2^-107) < 2^-102: t is within 2^-101
+// relative. An error δ in t moves sin t by at most δ·t·cot t <= δ relative,
+// cos t by δ·t·tan t <= δ · π/4, tan t by δ · 2t / sin 2t <= δ · π/2: at
+// most 2^-100.3, absorbed in the bounds above.
+struct FastAngle {
+    int quadrant = 0;
+    DoubleDouble t;
+};
+
+FastAngle fastAngle(double absX) {
+    if (absX < kBelowQuarterPi) {
+        return {0, {absX, 0.0}};
+    }
+    const exact_math::ReducedAngle reduced =
+        exact_math::reduceQuarterTurns(absX, kFastReductionLimbs);
+    const auto& word = reduced.fraction.word;  // words 3 ... 0 hold the 128 fraction bits
+    const std::uint64_t top = (std::uint64_t{word[3]} << 32) | word[2];
+    const double hi = static_cast<double>(top >> 11) * 0x1p-53;
+    const std::uint64_t next =
+        ((top & 0x7ffu) << 42) | (std::uint64_t{word[1]} << 10) | (std::uint64_t{word[0]} >> 22);
+    const double lo = static_cast<double>(next) * 0x1p-106;
+    DoubleDouble t = multiply(fastTwoSum(hi, lo), kHalfPi);
+    // The remainder of a double is never below 2^-70 of a quarter turn, far
+    // from any underflow, so scaling both parts is exact.
+    t = {std::ldexp(t.hi, -reduced.scale), std::ldexp(t.lo, -reduced.scale)};
+    return {reduced.quadrant, reduced.negative ? negate(t) : t};
+}
+
+// sin t and cos t for 0 <= t <= π/4 (+2^-100) from the table at j/256
+// nearest to t: with u = t - j/256, |u| <= 2^-9,
+//   sin t = S + C·u + (S·(cos u - 1) + C·(sin u - u)),
+//   cos t = C - S·u + (C·(cos u - 1) - S·(sin u - u)),
+// S, C = sin, cos (j/256) within 2^-106. t.hi - j/256 is exact (Sterbenz).
+//
+// Taylor tails in double: cos u - 1 = w·(-1/2 + w/24 - w²/720 + w³/8!)
+// with w = u² <= 2^-18, the first term left out below 2^-88; w is formed
+// from both parts of u within 2^-52 relative, so cos u - 1 (<= 2^-19) is
+// within about 3 · 2^-53 relative: 2^-70 absolute. sin u - u = u·w·(-1/6
+// + ...) (<= 2^-29.6 |u|) is within 2^-79 |u| by its roundings and 2^-73
+// |t| by the low part of u it leaves out of the leading u.
+//
+// Sine: the double-double C·u is within 2^-104; the two bracketed products,
+// their sum and the additions of the low parts round by 2^-53 of at most
+// 2^-18.9 |S| + 2^-52 (|S| + |C·u|): below 2^-70.5 (|S| + |C·u|). For j >= 1
+// |S| + |C·u| <= 3 sin t, at j = 0 it is |u| = t: the relative error is at
+// most 2^-70 (cos u - 1 through S, doubled) + 2^-68.9 + 2^-72: below 2^-68.
+// Cosine: cos t >= 0.7 >= |S|, so the same terms give below 2^-68.5.
+struct TableTerms {
+    DoubleDouble s;
+    DoubleDouble c;
+    double uHi = 0.0;
+    double uLo = 0.0;
+    double sinTail = 0.0;  // sin u - u
+    double cosTail = 0.0;  // cos u - 1
+};
+
+TableTerms tableTerms(DoubleDouble t) {
+    const auto& tail = exact_math::kSinTail;
+    const auto& cosTail = exact_math::kCosTail;
+    const int j = static_cast<int>(t.hi * exact_math::kSinCosStepsPerRadian + 0.5);
+    const exact_math::SineCosine& entry = exact_math::kSinCosOfSteps[j];
+    TableTerms terms{entry.sin, entry.cos};
+    terms.uHi = t.hi - static_cast<double>(j) / exact_math::kSinCosStepsPerRadian;
+    terms.uLo = t.lo;
+    const double w = terms.uHi * (terms.uHi + 2.0 * terms.uLo);
+    terms.sinTail = terms.uHi * w * (tail[0] + w * (tail[1] + w * (tail[2] + w * tail[3])));
+    terms.cosTail = w * (cosTail[0] + w * (cosTail[1] + w * (cosTail[2] + w * cosTail[3])));
+    return terms;
+}
+
+DoubleDouble sinOfReduced(DoubleDouble t) {
+    if (t.hi < 0.0) {
+        return negate(sinOfReduced(negate(t)));
+    }
+    const TableTerms k = tableTerms(t);
+    DoubleDouble cu = twoProduct(k.c.hi, k.uHi);
+    cu.lo += k.c.hi * k.uLo + k.c.lo * k.uHi;
+    const double small = k.s.hi * k.cosTail + k.c.hi * k.sinTail;
+    const DoubleDouble sum = twoSum(k.s.hi, cu.hi);
+    return fastTwoSum(sum.hi, sum.lo + (k.s.lo + (cu.lo + small)));
+}
+
+DoubleDouble cosOfReduced(DoubleDouble t) {
+    if (t.hi < 0.0) {
+        t = negate(t);
+    }
+    const TableTerms k = tableTerms(t);
+    DoubleDouble su = twoProduct(k.s.hi, k.uHi);
+    su.lo += k.s.hi * k.uLo + k.s.lo * k.uHi;
+    const double small = k.c.hi * k.cosTail - k.s.hi * k.sinTail;
+    const DoubleDouble sum = twoSum(k.c.hi, -su.hi);
+    return fastTwoSum(sum.hi, sum.lo + (k.c.lo + (small - su.lo)));
+}
+
+// 1/a within 2^-100 for 1 < a <= 2^60: the remainder 1 - a·(1/a) is exact
+// (the product exact, 1 - p exact by Sterbenz) and its quotient adds 2^-53
+// of a 2^-53 correction.
+DoubleDouble reciprocal(double a) {
+    const double hi = 1.0 / a;
+    const DoubleDouble p = twoProduct(a, hi);
+    const double remainder = (1.0 - p.hi) - p.lo;
+    return fastTwoSum(hi, remainder / a);
+}
+
+// atan v for 2^-28 <= v <= 1 from the table at c = j/256 nearest to v:
+// atan v = atan c + atan u, u = (v - c) / (1 + v·c), |u| <= 2^-9. v.hi - c
+// is exact (Sterbenz), 1 + v·c is formed within 2^-104 and the quotient
+// within 2^-100, so u is within 2^-99. atan u - u = -u³/3 + u⁵/5 - ...
+// (first term left out below 2^-117 |u|) is evaluated in double from u.hi
+// plus the first-order term -u²·u.lo of the low part; it is at most
+// 2^-19.6 |u| and within 2^-50.7 of itself (five roundings): 2^-70.3 |u|.
+// The additions round by 2^-53 of at most 2^-19 |u| + 2^-52 (|atan c| + |u|).
+// For j >= 1, |atan c| + |u| <= 3 atan v and |u| <= atan v; at j = 0, u = v:
+// below 2^-69 relative.
+DoubleDouble atanOfUnitInterval(DoubleDouble v) {
+    const auto& tail = exact_math::kAtanTail;
+    const int j = static_cast<int>(v.hi * exact_math::kAtanStepsPerUnit + 0.5);
+    const double c = static_cast<double>(j) / exact_math::kAtanStepsPerUnit;
+    const DoubleDouble numerator = twoSum(v.hi - c, v.lo);
+    const DoubleDouble vc = twoProduct(v.hi, c);
+    DoubleDouble denominator = twoSum(1.0, vc.hi);
+    denominator = fastTwoSum(denominator.hi, denominator.lo + (vc.lo + v.lo * c));
+    const DoubleDouble u = divide(numerator, denominator);
+    const double w = u.hi * u.hi;
+    const double p = tail[0] + w * (tail[1] + w * (tail[2] + w * (tail[3] + w * tail[4])));
+    const double atanTail = w * (u.hi * p - u.lo);
+    const DoubleDouble& a = exact_math::kAtanOfSteps[j];
+    const DoubleDouble sum = twoSum(a.hi, u.hi);
+    return fastTwoSum(sum.hi, sum.lo + (a.lo + (u.lo + atanTail)));
+}
+
+}  // namespace
+
+double exactSin(double x) {
+    if (!std::isfinite(x)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const double absX = std::fabs(x);
+    if (absX < kTiny) {
+        return x;
+    }
+    const FastAngle angle = fastAngle(absX);
+    // sin(|x|) = sin t, cos t, -sin t, -cos t by quadrant.
+    DoubleDouble r = angle.quadrant % 2 == 0 ? sinOfReduced(angle.t) : cosOfReduced(angle.t);
+    if ((angle.quadrant >= 2) != (x < 0.0)) {
+        r = negate(r);
+    }
+    double result = 0.0;
+    return roundsToHigh(r, kSinError, result) ? result : exact_math::slowSin(x);
+}
+
+double exactCos(double x) {
+    if (!std::isfinite(x)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const double absX = std::fabs(x);
+    if (absX < kTiny) {
+        return 1.0;
+    }
+    const FastAngle angle = fastAngle(absX);
+    // cos(|x|) = cos t, -sin t, -cos t, sin t by quadrant.
+    DoubleDouble r = angle.quadrant % 2 == 0 ? cosOfReduced(angle.t) : sinOfReduced(angle.t);
+    if (angle.quadrant == 1 || angle.quadrant == 2) {
+        r = negate(r);
+    }
+    double result = 0.0;
+    return roundsToHigh(r, kCosError, result) ? result : exact_math::slowCos(x);
+}
+
+// tan t = sin t / cos t, or -cos t / sin t in the odd quadrants: the
+// quotient of two results within 2^-68 and 2^-68.5, divided within 2^-100,
+// is within 2^-67.2 (the reduction adds 2^-100.3).
+double exactTan(double x) {
+    if (!std::isfinite(x)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const double absX = std::fabs(x);
+    if (absX < kTiny) {
+        return x;
+    }
+    const FastAngle angle = fastAngle(absX);
+    const DoubleDouble s = sinOfReduced(angle.t);
+    const DoubleDouble c = cosOfReduced(angle.t);
+    DoubleDouble r = angle.quadrant % 2 == 0 ? divide(s, c) : negate(divide(c, s));
+    if (x < 0.0) {
+        r = negate(r);
+    }
+    double result = 0.0;
+    return roundsToHigh(r, kTanError, result) ? result : exact_math::slowTan(x);
+}
+
+// For |x| > 1, atan |x| = π/2 - atan(1/|x|): 1/|x| within 2^-100 moves
+// atan by no more, and π/2 - atan(1/|x|) >= π/4 >= atan(1/|x|), so the
+// error stays below 2^-69 relative. Beyond 2^60 atan |x| = π/2 - 1/|x| +
+// 1/(3|x|³) - ..., π/2 - 1/|x| being within 2^-100.
+double exactAtan(double x) {
+    if (std::isnan(x)) {
+        return x;
+    }
+    const double absX = std::fabs(x);
+    if (absX < kTiny) {
+        return x;
+    }
+    DoubleDouble r;
+    if (absX > 0x1p60) {
+        r = fastTwoSum(kHalfPi.hi, kHalfPi.lo - 1.0 / absX);
+    } else if (absX > 1.0) {
+        const DoubleDouble a = atanOfUnitInterval(reciprocal(absX));
+        const DoubleDouble difference = twoSum(kHalfPi.hi, -a.hi);
+        r = fastTwoSum(difference.hi, difference.lo + (kHalfPi.lo - a.lo));
+    } else {
+        r = atanOfUnitInterval({absX, 0.0});
+    }
+    if (x < 0.0) {
+        r = negate(r);
+    }
+    double result = 0.0;
+    return roundsToHigh(r, kAtanError, result) ? result : exact_math::slowAtan(x);
+}
+
+}  // namespace involute::calc
