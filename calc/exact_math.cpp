@@ -69,38 +69,66 @@ bool roundsToHigh(DoubleDouble r, double relativeError, double& result) {
     return {-x.hi, -x.lo};
 }
 
-// |x| = quadrant · π/2 + t, |t| <= π/4. For |x| >= π/4 the reduction gives
-// the quarter-turn remainder within 2.25 · 2^-128 absolute of a value >= 1/2
-// (2^-125.8 relative); cutting it to a double-double loses < 2^-105 and the
-// product with π/2 (itself within 2^-107) < 2^-102: t is within 2^-101
+// |x| = quadrant · π/2 + t, |t| <= π/4 + 2^-26, with t within 2^-80
 // relative. An error δ in t moves sin t by at most δ·t·cot t <= δ relative,
-// cos t by δ·t·tan t <= δ · π/4, tan t by δ · 2t / sin 2t <= δ · π/2: at
-// most 2^-100.3, absorbed in the bounds above.
+// cos t by δ·t·tan t <= δ, tan t by δ · 2t / sin 2t <= δ · π/2: at most
+// 2^-79.3, absorbed in the margins of the bounds above.
 struct FastAngle {
     int quadrant = 0;
+    bool negative = false;  // t < 0; `t` holds |t|
     DoubleDouble t;
 };
 
+// Below 2^26, Cody and Waite's reduction: k = round(|x| · 2/π) < 2^26, and
+// r = |x| - k·C1 - k·C2 - k·C3 - k·C4 (kHalfPiParts). Every k·Ci is exact
+// (twoProduct for C4), |x| - k·C1 is exact (Sterbenz: both lie within a
+// factor 2), and the three twoSums are exact; what remains is the sum of
+// their low parts, each below 2^-53 (|r| + k·2^-27), rounded three times:
+// 2^-103 (|r| + k·2^-27), and π/2's own error k · 2^-135. So r is within
+// 2^-103 |r| + k · 2^-129, below 2^-80 |r| when |r| >= k · 2^-48; smaller
+// remainders take the reduction below. The double product |x| · 2/π errs by
+// at most 2^-27 quarter turns, so |r| <= π/4 + 2^-26.
+//
+// Beyond, and for those few, the Payne-Hanek reduction gives the quarter-turn
+// remainder within 2.25 · 2^-128 absolute of a value >= 1/2 (2^-125.8
+// relative); cutting it to a double-double loses < 2^-105 and the product
+// with π/2 (itself within 2^-107) < 2^-102: t is within 2^-101 relative.
 FastAngle fastAngle(double absX) {
     if (absX < kBelowQuarterPi) {
-        return {0, {absX, 0.0}};
+        return {0, false, {absX, 0.0}};
+    }
+    if (absX < 0x1p26) {
+        constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
+        const auto& part = exact_math::kHalfPiParts;
+        const double k = std::floor(absX * kTwoOverPi + 0.5);
+        const DoubleDouble first = twoSum(absX - k * part[0], -(k * part[1]));
+        const DoubleDouble second = twoSum(first.hi, -(k * part[2]));
+        const DoubleDouble last = twoProduct(k, part[3]);
+        const DoubleDouble third = twoSum(second.hi, -last.hi);
+        const DoubleDouble r =
+            twoSum(third.hi, ((first.lo + second.lo) + third.lo) - last.lo);
+        if (std::fabs(r.hi) >= k * 0x1p-48) {
+            const int quadrant = static_cast<int>(static_cast<std::int64_t>(k) % 4);
+            return r.hi < 0.0 ? FastAngle{quadrant, true, negate(r)} : FastAngle{quadrant, false, r};
+        }
     }
     const exact_math::ReducedAngle reduced =
         exact_math::reduceQuarterTurns(absX, kFastReductionLimbs);
     const auto& word = reduced.fraction.word;  // words 3 ... 0 hold the 128 fraction bits
     const std::uint64_t top = (std::uint64_t{word[3]} << 32) | word[2];
     const double hi = static_cast<double>(top >> 11) * 0x1p-53;
-    const std::uint64_t next =
-        ((top & 0x7ffu) << 42) | (std::uint64_t{word[1]} << 10) | (std::uint64_t{word[0]} >> 22);
+    const std::uint64_t next = ((top & 0x7ffu) << 42) | (std::uint64_t{word[1]} << 10) |
+                               (std::uint64_t{word[0]} >> 22);
     const double lo = static_cast<double>(next) * 0x1p-106;
-    DoubleDouble t = multiply(fastTwoSum(hi, lo), kHalfPi);
+    const DoubleDouble t = multiply(fastTwoSum(hi, lo), kHalfPi);
     // The remainder of a double is never below 2^-70 of a quarter turn, far
     // from any underflow, so scaling both parts is exact.
-    t = {std::ldexp(t.hi, -reduced.scale), std::ldexp(t.lo, -reduced.scale)};
-    return {reduced.quadrant, reduced.negative ? negate(t) : t};
+    return {reduced.quadrant,
+            reduced.negative,
+            {std::ldexp(t.hi, -reduced.scale), std::ldexp(t.lo, -reduced.scale)}};
 }
 
-// sin t and cos t for 0 <= t <= π/4 (+2^-100) from the table at j/256
+// sin t and cos t for 0 <= t <= π/4 + 2^-26 from the table at j/256
 // nearest to t: with u = t - j/256, |u| <= 2^-9,
 //   sin t = S + C·u + (S·(cos u - 1) + C·(sin u - u)),
 //   cos t = C - S·u + (C·(cos u - 1) - S·(sin u - u)),
@@ -142,11 +170,7 @@ TableTerms tableTerms(DoubleDouble t) {
     return terms;
 }
 
-DoubleDouble sinOfReduced(DoubleDouble t) {
-    if (t.hi < 0.0) {
-        return negate(sinOfReduced(negate(t)));
-    }
-    const TableTerms k = tableTerms(t);
+DoubleDouble sinOfReduced(const TableTerms& k) {
     DoubleDouble cu = twoProduct(k.c.hi, k.uHi);
     cu.lo += k.c.hi * k.uLo + k.c.lo * k.uHi;
     const double small = k.s.hi * k.cosTail + k.c.hi * k.sinTail;
@@ -154,11 +178,7 @@ DoubleDouble sinOfReduced(DoubleDouble t) {
     return fastTwoSum(sum.hi, sum.lo + (k.s.lo + (cu.lo + small)));
 }
 
-DoubleDouble cosOfReduced(DoubleDouble t) {
-    if (t.hi < 0.0) {
-        t = negate(t);
-    }
-    const TableTerms k = tableTerms(t);
+DoubleDouble cosOfReduced(const TableTerms& k) {
     DoubleDouble su = twoProduct(k.s.hi, k.uHi);
     su.lo += k.s.hi * k.uLo + k.s.lo * k.uHi;
     const double small = k.c.hi * k.cosTail - k.s.hi * k.sinTail;
@@ -214,9 +234,11 @@ double exactSin(double x) {
         return x;
     }
     const FastAngle angle = fastAngle(absX);
-    // sin(|x|) = sin t, cos t, -sin t, -cos t by quadrant.
-    DoubleDouble r = angle.quadrant % 2 == 0 ? sinOfReduced(angle.t) : cosOfReduced(angle.t);
-    if ((angle.quadrant >= 2) != (x < 0.0)) {
+    const TableTerms terms = tableTerms(angle.t);
+    // sin(|x|) = sin t, cos t, -sin t, -cos t by quadrant; sin t is odd.
+    const bool even = angle.quadrant % 2 == 0;
+    DoubleDouble r = even ? sinOfReduced(terms) : cosOfReduced(terms);
+    if (((angle.quadrant >= 2) != (x < 0.0)) != (even && angle.negative)) {
         r = negate(r);
     }
     double result = 0.0;
@@ -232,9 +254,11 @@ double exactCos(double x) {
         return 1.0;
     }
     const FastAngle angle = fastAngle(absX);
-    // cos(|x|) = cos t, -sin t, -cos t, sin t by quadrant.
-    DoubleDouble r = angle.quadrant % 2 == 0 ? cosOfReduced(angle.t) : sinOfReduced(angle.t);
-    if (angle.quadrant == 1 || angle.quadrant == 2) {
+    const TableTerms terms = tableTerms(angle.t);
+    // cos(|x|) = cos t, -sin t, -cos t, sin t by quadrant; sin t is odd.
+    const bool even = angle.quadrant % 2 == 0;
+    DoubleDouble r = even ? cosOfReduced(terms) : sinOfReduced(terms);
+    if ((angle.quadrant == 1 || angle.quadrant == 2) != (!even && angle.negative)) {
         r = negate(r);
     }
     double result = 0.0;
@@ -243,7 +267,7 @@ double exactCos(double x) {
 
 // tan t = sin t / cos t, or -cos t / sin t in the odd quadrants: the
 // quotient of two results within 2^-68 and 2^-68.5, divided within 2^-100,
-// is within 2^-67.2 (the reduction adds 2^-100.3).
+// is within 2^-67.2 (the reduction adds 2^-79.3).
 double exactTan(double x) {
     if (!std::isfinite(x)) {
         return std::numeric_limits<double>::quiet_NaN();
@@ -253,10 +277,13 @@ double exactTan(double x) {
         return x;
     }
     const FastAngle angle = fastAngle(absX);
-    const DoubleDouble s = sinOfReduced(angle.t);
-    const DoubleDouble c = cosOfReduced(angle.t);
-    DoubleDouble r = angle.quadrant % 2 == 0 ? divide(s, c) : negate(divide(c, s));
-    if (x < 0.0) {
+    const TableTerms terms = tableTerms(angle.t);
+    const DoubleDouble s = sinOfReduced(terms);
+    const DoubleDouble c = cosOfReduced(terms);
+    // tan(|x|) = tan t or -cot t, both odd in t.
+    const bool even = angle.quadrant % 2 == 0;
+    DoubleDouble r = even ? divide(s, c) : divide(c, s);
+    if (((x < 0.0) != !even) != angle.negative) {
         r = negate(r);
     }
     double result = 0.0;

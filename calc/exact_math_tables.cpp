@@ -132,6 +132,9 @@ const std::array<std::array<std::uint32_t, kMaxLimbs>, kAtanTableSteps + 1> kAta
 
 const DoubleDouble kHalfPi{0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
 
+const std::array<double, 4> kHalfPiParts{0x1.921fb54p+0, 0x1.10b461p-30, 0x1.a62633p-58,
+                                         0x1.45c06e0e68948p-86};
+
 const std::array<SineCosine, kSinCosEntries> kSinCosOfSteps{{
     {
         {0x0p+0, 0x0p+0},

@@ -37,6 +37,10 @@ extern const std::array<std::array<std::uint32_t, kMaxLimbs>, kAtanTableSteps + 
 // π/2 as a double-double; its error is below 2^-107 · π/2.
 extern const DoubleDouble kHalfPi;
 
+// π/2 = C1 + C2 + C3 + C4 within 2^-135: C1, C2, C3 of 27 significant bits
+// each (so k·Ci is exact for k < 2^26), C4 the double nearest to the rest.
+extern const std::array<double, 4> kHalfPiParts;
+
 // sin(j/256) and cos(j/256) for j = 0 ... 201 (201/256 > π/4), each a
 // double-double within 2^-106 of the true value (relative).
 inline constexpr int kSinCosStepsPerRadian = 256;

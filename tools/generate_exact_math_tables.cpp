@@ -111,6 +111,18 @@ int main() {
     std::printf("const DoubleDouble kHalfPi");
     printDoubleDouble(x.get(), ";\n\n");
 
+    // π/2 = C1 + C2 + C3 + C4: three parts of 27 bits, each nearest to what
+    // the ones before leave, and the double nearest to the rest.
+    std::printf("const std::array<double, 4> kHalfPiParts{");
+    for (int part = 0; part < 4; ++part) {
+        mpfr_t piece;
+        mpfr_init2(piece, part < 3 ? 27 : 53);
+        mpfr_set(piece, x.get(), MPFR_RNDN);
+        std::printf("%a%s", mpfr_get_d(piece, MPFR_RNDN), part < 3 ? ", " : "};\n\n");
+        mpfr_sub(x.get(), x.get(), piece, MPFR_RNDN);
+        mpfr_clear(piece);
+    }
+
     std::printf("const std::array<SineCosine, kSinCosEntries> kSinCosOfSteps{{\n");
     for (int j = 0; j < kSinCosEntries; ++j) {
         Big angle;
