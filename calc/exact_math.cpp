@@ -49,7 +49,8 @@ constexpr double kAtanError = 0x1p-66;
 // an ulp towards zero unless r.hi is a power of two (a quarter then). The
 // sums lo ± error round by at most 2^-53 of half an ulp; the factor
 // 1 - 2^-20 on the limits covers that.
-bool roundsToHigh(DoubleDouble r, double relativeError, double& result) {
+[[gnu::always_inline]] inline bool roundsToHigh(DoubleDouble r, double relativeError,
+                                                double& result) {
     const double magnitude = std::fabs(r.hi);
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const double ulp = std::bit_cast<double>(bits & 0x7ff0000000000000u) * 0x1p-52;
@@ -93,23 +94,24 @@ struct FastAngle {
 // remainder within 2.25 · 2^-128 absolute of a value >= 1/2 (2^-125.8
 // relative); cutting it to a double-double loses < 2^-105 and the product
 // with π/2 (itself within 2^-107) < 2^-102: t is within 2^-101 relative.
-FastAngle fastAngle(double absX) {
+[[gnu::always_inline]] inline FastAngle fastAngle(double absX) {
     if (absX < kBelowQuarterPi) {
         return {0, false, {absX, 0.0}};
     }
     if (absX < 0x1p26) {
         constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
         const auto& part = exact_math::kHalfPiParts;
-        const double k = std::floor(absX * kTwoOverPi + 0.5);
+        // Truncating the positive sum rounds to nearest (half up), without a call.
+        const auto k = static_cast<double>(static_cast<std::int64_t>(absX * kTwoOverPi + 0.5));
         const DoubleDouble first = twoSum(absX - k * part[0], -(k * part[1]));
         const DoubleDouble second = twoSum(first.hi, -(k * part[2]));
         const DoubleDouble last = twoProduct(k, part[3]);
         const DoubleDouble third = twoSum(second.hi, -last.hi);
-        const DoubleDouble r =
-            twoSum(third.hi, ((first.lo + second.lo) + third.lo) - last.lo);
+        const DoubleDouble r = twoSum(third.hi, ((first.lo + second.lo) + third.lo) - last.lo);
         if (std::fabs(r.hi) >= k * 0x1p-48) {
             const int quadrant = static_cast<int>(static_cast<std::int64_t>(k) % 4);
-            return r.hi < 0.0 ? FastAngle{quadrant, true, negate(r)} : FastAngle{quadrant, false, r};
+            return r.hi < 0.0 ? FastAngle{quadrant, true, negate(r)}
+                              : FastAngle{quadrant, false, r};
         }
     }
     const exact_math::ReducedAngle reduced =
@@ -117,8 +119,8 @@ FastAngle fastAngle(double absX) {
     const auto& word = reduced.fraction.word;  // words 3 ... 0 hold the 128 fraction bits
     const std::uint64_t top = (std::uint64_t{word[3]} << 32) | word[2];
     const double hi = static_cast<double>(top >> 11) * 0x1p-53;
-    const std::uint64_t next = ((top & 0x7ffu) << 42) | (std::uint64_t{word[1]} << 10) |
-                               (std::uint64_t{word[0]} >> 22);
+    const std::uint64_t next =
+        ((top & 0x7ffu) << 42) | (std::uint64_t{word[1]} << 10) | (std::uint64_t{word[0]} >> 22);
     const double lo = static_cast<double>(next) * 0x1p-106;
     const DoubleDouble t = multiply(fastTwoSum(hi, lo), kHalfPi);
     // The remainder of a double is never below 2^-70 of a quarter turn, far
@@ -156,7 +158,7 @@ struct TableTerms {
     double cosTail = 0.0;  // cos u - 1
 };
 
-TableTerms tableTerms(DoubleDouble t) {
+[[gnu::always_inline]] inline TableTerms tableTerms(DoubleDouble t) {
     const auto& tail = exact_math::kSinTail;
     const auto& cosTail = exact_math::kCosTail;
     const int j = static_cast<int>(t.hi * exact_math::kSinCosStepsPerRadian + 0.5);
@@ -170,7 +172,7 @@ TableTerms tableTerms(DoubleDouble t) {
     return terms;
 }
 
-DoubleDouble sinOfReduced(const TableTerms& k) {
+[[gnu::always_inline]] inline DoubleDouble sinOfReduced(const TableTerms& k) {
     DoubleDouble cu = twoProduct(k.c.hi, k.uHi);
     cu.lo += k.c.hi * k.uLo + k.c.lo * k.uHi;
     const double small = k.s.hi * k.cosTail + k.c.hi * k.sinTail;
@@ -178,7 +180,7 @@ DoubleDouble sinOfReduced(const TableTerms& k) {
     return fastTwoSum(sum.hi, sum.lo + (k.s.lo + (cu.lo + small)));
 }
 
-DoubleDouble cosOfReduced(const TableTerms& k) {
+[[gnu::always_inline]] inline DoubleDouble cosOfReduced(const TableTerms& k) {
     DoubleDouble su = twoProduct(k.s.hi, k.uHi);
     su.lo += k.s.hi * k.uLo + k.s.lo * k.uHi;
     const double small = k.c.hi * k.cosTail - k.s.hi * k.sinTail;

@@ -8,12 +8,14 @@ namespace involute::calc::exact_math {
 
 namespace {
 
-// The precisions of the Ziv loop, in words: 224 and 800 fraction bits. The
-// hardest doubles for these functions need about 53 + 70 bits, so the first
-// level decides every argument met so far; the second is the safety net for
-// any argument whose result lies closer still to a midpoint (none is exact:
-// sin, cos, tan and atan of a nonzero rational are irrational).
-constexpr std::array<int, 2> kZivLimbs{8, kMaxLimbs};
+// The precisions of the Ziv loop, in words: 128, 224 and 800 fraction bits.
+// The fast path hands over results within about 2^-13 ulp of a midpoint;
+// 128 bits decide all but those within about 2^-64 ulp, 224 bits all but
+// those within 2^-160 ulp. The hardest doubles for these functions need
+// about 53 + 70 bits, so the last level is the safety net for any argument
+// whose result lies closer still to a midpoint (none is exact: sin, cos,
+// tan and atan of a nonzero rational are irrational).
+constexpr std::array<int, 3> kZivLimbs{5, 8, kMaxLimbs};
 
 // The largest double below π/4: |x| under it needs no reduction.
 constexpr double kBelowQuarterPi = 0x1.921fb54442d18p-1;
@@ -136,17 +138,12 @@ SlowAngle slowAngle(double absX, int limbs) {
             reduced.fraction * fixedFromWords(kHalfPiWords, limbs), reduced.scale};
 }
 
-// sin θ / θ and cos θ for the angle, from w = tau² · 2^-2scale: tau² errs by
-// at most 2 · 1.571 · 5.6 + 1 < 19 ulps, quartered or better by the shift
-// (scale >= 1 after a reduction; exact tau otherwise), plus 1: w within 6.
-struct SineCosineSeries {
-    Fixed sinOverTheta;  // within 2.5·110 + 3.5 < 280 ulps
-    Fixed cos;           // within 280 ulps
-};
-
-SineCosineSeries sineCosineSeries(const SlowAngle& angle) {
-    const Fixed w = shiftRight(angle.tau * angle.tau, 2 * angle.scale);
-    return {sineSeries(w), cosineSeries(w)};
+// sin θ / θ and cos θ for the angle come from w = tau² · 2^-2scale: tau²
+// errs by at most 2 · 1.571 · 5.6 + 1 < 19 ulps, quartered or better by the
+// shift (scale >= 1 after a reduction; exact tau otherwise), plus 1: w is
+// within 6 ulps, and each series within 280.
+Fixed squaredAngle(const SlowAngle& angle) {
+    return shiftRight(angle.tau * angle.tau, 2 * angle.scale);
 }
 
 // sin θ = tau · S · 2^-scale: the product of tau (<= 1.571, 5.6 ulps) and S
@@ -164,35 +161,36 @@ enum class Trig { sin, cos, tan };
 
 bool trigAtPrecision(Trig function, double x, int limbs, double& result) {
     const SlowAngle angle = slowAngle(std::fabs(x), limbs);
-    const SineCosineSeries series = sineCosineSeries(angle);
-    const Fixed sinTau = angle.tau * series.sinOverTheta;  // sin θ = ±sinTau · 2^-scale
+    const Fixed w = squaredAngle(angle);
     const bool xNegative = std::signbit(x);
     const bool odd = angle.quadrant % 2 == 1;
+    // sin θ = ±sinTau · 2^-scale.
+    const auto sinTau = [&angle, &w] { return angle.tau * sineSeries(w); };
     switch (function) {
         case Trig::sin: {
             // sin(|x|) = sin θ, cos θ, -sin θ, -cos θ by quadrant; sine is odd.
-            const bool negative = (angle.quadrant >= 2) != (!odd && angle.negative);
-            return odd ? roundToDouble(series.cos, 0, kCosErrorLog2, negative != xNegative, result)
-                       : roundToDouble(sinTau, angle.scale, kSinErrorLog2, negative != xNegative,
-                                       result);
+            const bool negative = ((angle.quadrant >= 2) != (!odd && angle.negative)) != xNegative;
+            return odd ? roundToDouble(cosineSeries(w), 0, kCosErrorLog2, negative, result)
+                       : roundToDouble(sinTau(), angle.scale, kSinErrorLog2, negative, result);
         }
         case Trig::cos: {
             // cos(|x|) = cos θ, -sin θ, -cos θ, sin θ by quadrant; cosine is even.
             const bool negative =
                 odd ? ((angle.quadrant == 1) != angle.negative) : angle.quadrant == 2;
-            return odd ? roundToDouble(sinTau, angle.scale, kSinErrorLog2, negative, result)
-                       : roundToDouble(series.cos, 0, kCosErrorLog2, negative, result);
+            return odd ? roundToDouble(sinTau(), angle.scale, kSinErrorLog2, negative, result)
+                       : roundToDouble(cosineSeries(w), 0, kCosErrorLog2, negative, result);
         }
         case Trig::tan: {
             // tan(|x|) = tan θ or -cot θ (odd quadrants), both with θ's sign
             // reversed for -cot; tangent is odd.
             const bool negative = (odd != angle.negative) != xNegative;
+            const Fixed s = sinTau();
+            const Fixed c = cosineSeries(w);
             if (odd) {
-                return roundToDouble(series.cos * reciprocal(sinTau), -angle.scale, kTanErrorLog2,
-                                     negative, result);
+                return roundToDouble(c * reciprocal(s), -angle.scale, kTanErrorLog2, negative,
+                                     result);
             }
-            return roundToDouble(sinTau * reciprocal(series.cos), angle.scale, kTanErrorLog2,
-                                 negative, result);
+            return roundToDouble(s * reciprocal(c), angle.scale, kTanErrorLog2, negative, result);
         }
     }
     return false;
