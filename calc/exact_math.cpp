@@ -188,34 +188,15 @@ struct TableTerms {
     return fastTwoSum(sum.hi, sum.lo + (k.c.lo + (small - su.lo)));
 }
 
-// 1/a within 2^-100 for 1 < a <= 2^60: the remainder 1 - a·(1/a) is exact
-// (the product exact, 1 - p exact by Sterbenz) and its quotient adds 2^-53
-// of a 2^-53 correction.
-DoubleDouble reciprocal(double a) {
-    const double hi = 1.0 / a;
-    const DoubleDouble p = twoProduct(a, hi);
-    const double remainder = (1.0 - p.hi) - p.lo;
-    return fastTwoSum(hi, remainder / a);
-}
-
-// atan v for 2^-28 <= v <= 1 from the table at c = j/256 nearest to v:
-// atan v = atan c + atan u, u = (v - c) / (1 + v·c), |u| <= 2^-9. v.hi - c
-// is exact (Sterbenz), 1 + v·c is formed within 2^-104 and the quotient
-// within 2^-100, so u is within 2^-99. atan u - u = -u³/3 + u⁵/5 - ...
-// (first term left out below 2^-117 |u|) is evaluated in double from u.hi
-// plus the first-order term -u²·u.lo of the low part; it is at most
-// 2^-19.6 |u| and within 2^-50.7 of itself (five roundings): 2^-70.3 |u|.
-// The additions round by 2^-53 of at most 2^-19 |u| + 2^-52 (|atan c| + |u|).
-// For j >= 1, |atan c| + |u| <= 3 atan v and |u| <= atan v; at j = 0, u = v:
-// below 2^-69 relative.
-DoubleDouble atanOfUnitInterval(DoubleDouble v) {
+// atan c + atan(numerator / denominator) for c = j/256, j = 0 ... 256, where
+// the quotient u is at most 2^-9 and the double-doubles are exact: u is
+// within 2^-100 (divide). atan u - u = -u³/3 + u⁵/5 - ... (first term left
+// out below 2^-117 |u|) is evaluated in double from u.hi plus the first-order
+// term -u²·u.lo of the low part; it is at most 2^-19.6 |u| and within
+// 2^-50.7 of itself (five roundings): 2^-70.3 |u|. The additions round by
+// 2^-53 of at most 2^-19 |u| + 2^-52 (|atan c| + |u|).
+DoubleDouble atanFromTable(int j, DoubleDouble numerator, DoubleDouble denominator) {
     const auto& tail = exact_math::kAtanTail;
-    const int j = static_cast<int>(v.hi * exact_math::kAtanStepsPerUnit + 0.5);
-    const double c = static_cast<double>(j) / exact_math::kAtanStepsPerUnit;
-    const DoubleDouble numerator = twoSum(v.hi - c, v.lo);
-    const DoubleDouble vc = twoProduct(v.hi, c);
-    DoubleDouble denominator = twoSum(1.0, vc.hi);
-    denominator = fastTwoSum(denominator.hi, denominator.lo + (vc.lo + v.lo * c));
     const DoubleDouble u = divide(numerator, denominator);
     const double w = u.hi * u.hi;
     const double p = tail[0] + w * (tail[1] + w * (tail[2] + w * (tail[3] + w * tail[4])));
@@ -223,6 +204,34 @@ DoubleDouble atanOfUnitInterval(DoubleDouble v) {
     const DoubleDouble& a = exact_math::kAtanOfSteps[j];
     const DoubleDouble sum = twoSum(a.hi, u.hi);
     return fastTwoSum(sum.hi, sum.lo + (a.lo + (u.lo + atanTail)));
+}
+
+// atan x for 2^-27 <= x <= 1 with c = j/256 nearest to x: atan x = atan c +
+// atan u, u = (x - c) / (1 + x·c), |u| <= 2^-9. x - c is exact (Sterbenz),
+// 1 + x·c within 2^-104 (twoProduct and twoSum exact, their low parts
+// added with one rounding). For j >= 1,
+// |atan c| + |u| <= 3 atan x and |u| <= atan x; at j = 0, u = x: with the
+// bound of atanFromTable, below 2^-69 relative.
+DoubleDouble atanUpToOne(double x) {
+    const int j = static_cast<int>(x * exact_math::kAtanStepsPerUnit + 0.5);
+    const double c = static_cast<double>(j) / exact_math::kAtanStepsPerUnit;
+    const DoubleDouble xc = twoProduct(x, c);
+    const DoubleDouble one = twoSum(1.0, xc.hi);
+    return atanFromTable(j, {x - c, 0.0}, fastTwoSum(one.hi, one.lo + xc.lo));
+}
+
+// atan(1/x) for 1 < x <= 2^60 with c = j/256 nearest to 1/x (j from the
+// double 1/x): atan(1/x) = atan c + atan u, u = (1/x - c) / (1 + c/x) =
+// (1 - c·x) / (x + c), |u| <= 2^-9. c·x is exact as twoProduct; for j >= 1
+// it lies in [j/(j + 1/2), j/(j - 1/2)] within [2/3, 2], so 1 - c·x is exact
+// (Sterbenz) and so is the twoSum with the low part; x + c is an exact
+// twoSum. As in atanUpToOne, below 2^-69 relative to atan(1/x), itself at
+// most π/4.
+DoubleDouble atanOfReciprocal(double x) {
+    const int j = static_cast<int>(exact_math::kAtanStepsPerUnit / x + 0.5);
+    const double c = static_cast<double>(j) / exact_math::kAtanStepsPerUnit;
+    const DoubleDouble cx = twoProduct(c, x);
+    return atanFromTable(j, twoSum(1.0 - cx.hi, -cx.lo), twoSum(x, c));
 }
 
 }  // namespace
@@ -292,8 +301,7 @@ double exactTan(double x) {
     return roundsToHigh(r, kTanError, result) ? result : exact_math::slowTan(x);
 }
 
-// For |x| > 1, atan |x| = π/2 - atan(1/|x|): 1/|x| within 2^-100 moves
-// atan by no more, and π/2 - atan(1/|x|) >= π/4 >= atan(1/|x|), so the
+// For |x| > 1, atan |x| = π/2 - atan(1/|x|) >= π/4 >= atan(1/|x|), so the
 // error stays below 2^-69 relative. Beyond 2^60 atan |x| = π/2 - 1/|x| +
 // 1/(3|x|³) - ..., π/2 - 1/|x| being within 2^-100.
 double exactAtan(double x) {
@@ -308,11 +316,11 @@ double exactAtan(double x) {
     if (absX > 0x1p60) {
         r = fastTwoSum(kHalfPi.hi, kHalfPi.lo - 1.0 / absX);
     } else if (absX > 1.0) {
-        const DoubleDouble a = atanOfUnitInterval(reciprocal(absX));
+        const DoubleDouble a = atanOfReciprocal(absX);
         const DoubleDouble difference = twoSum(kHalfPi.hi, -a.hi);
         r = fastTwoSum(difference.hi, difference.lo + (kHalfPi.lo - a.lo));
     } else {
-        r = atanOfUnitInterval({absX, 0.0});
+        r = atanUpToOne(absX);
     }
     if (x < 0.0) {
         r = negate(r);
