@@ -44,7 +44,11 @@ std::uint32_t bitsFrom(const std::array<std::uint32_t, kTwoOverPiWords + 2>& p, 
 // the half bit, |rest - 1/2| >= 2^-(d+1) ulp of the result, which exceeds
 // the error 2^errorLog2 · 2^-(h+1) ulp. A result just below a power of two
 // rounds up to it correctly because the error is below a quarter ulp.
-bool roundToDouble(const Fixed& m, int scale, int errorLog2, bool negative, double& result) {
+bool roundToDouble(const SlowValue& value, double& result) {
+    const Fixed& m = value.m;
+    const int scale = value.scale;
+    const int errorLog2 = value.errorLog2;
+    const bool negative = value.negative;
     const int top = m.topBit();
     const int exponent =
         top - m.fractionBits() - scale;  // m·2^-scale in [2^exponent, 2^(exponent+1))
@@ -157,9 +161,7 @@ constexpr int kCosErrorLog2 = 10;
 // 2.23 · (742 + 400 + 6) + 1 < 2^12 ulps.
 constexpr int kTanErrorLog2 = 12;
 
-enum class Trig { sin, cos, tan };
-
-bool trigAtPrecision(Trig function, double x, int limbs, double& result) {
+SlowValue trigValue(SlowFunction function, double x, int limbs) {
     const SlowAngle angle = slowAngle(std::fabs(x), limbs);
     const Fixed w = squaredAngle(angle);
     const bool xNegative = std::signbit(x);
@@ -167,33 +169,34 @@ bool trigAtPrecision(Trig function, double x, int limbs, double& result) {
     // sin θ = ±sinTau · 2^-scale.
     const auto sinTau = [&angle, &w] { return angle.tau * sineSeries(w); };
     switch (function) {
-        case Trig::sin: {
+        case SlowFunction::sin: {
             // sin(|x|) = sin θ, cos θ, -sin θ, -cos θ by quadrant; sine is odd.
             const bool negative = ((angle.quadrant >= 2) != (!odd && angle.negative)) != xNegative;
-            return odd ? roundToDouble(cosineSeries(w), 0, kCosErrorLog2, negative, result)
-                       : roundToDouble(sinTau(), angle.scale, kSinErrorLog2, negative, result);
+            return odd ? SlowValue{cosineSeries(w), 0, kCosErrorLog2, negative}
+                       : SlowValue{sinTau(), angle.scale, kSinErrorLog2, negative};
         }
-        case Trig::cos: {
+        case SlowFunction::cos: {
             // cos(|x|) = cos θ, -sin θ, -cos θ, sin θ by quadrant; cosine is even.
             const bool negative =
                 odd ? ((angle.quadrant == 1) != angle.negative) : angle.quadrant == 2;
-            return odd ? roundToDouble(sinTau(), angle.scale, kSinErrorLog2, negative, result)
-                       : roundToDouble(cosineSeries(w), 0, kCosErrorLog2, negative, result);
+            return odd ? SlowValue{sinTau(), angle.scale, kSinErrorLog2, negative}
+                       : SlowValue{cosineSeries(w), 0, kCosErrorLog2, negative};
         }
-        case Trig::tan: {
+        case SlowFunction::tan: {
             // tan(|x|) = tan θ or -cot θ (odd quadrants), both with θ's sign
             // reversed for -cot; tangent is odd.
             const bool negative = (odd != angle.negative) != xNegative;
             const Fixed s = sinTau();
             const Fixed c = cosineSeries(w);
             if (odd) {
-                return roundToDouble(c * reciprocal(s), -angle.scale, kTanErrorLog2, negative,
-                                     result);
+                return SlowValue{c * reciprocal(s), -angle.scale, kTanErrorLog2, negative};
             }
-            return roundToDouble(s * reciprocal(c), angle.scale, kTanErrorLog2, negative, result);
+            return SlowValue{s * reciprocal(c), angle.scale, kTanErrorLog2, negative};
         }
+        case SlowFunction::atan:
+            break;
     }
-    return false;
+    return {};
 }
 
 // atan |x| with |x| = ν · 2^-s after taking the reciprocal of |x| > 1
@@ -207,7 +210,7 @@ bool trigAtPrecision(Trig function, double x, int limbs, double& result) {
 // table 1 more. For |x| > 1 the result is π/2 minus this (1 ulp more).
 constexpr int kAtanErrorLog2 = 10;
 
-bool atanAtPrecision(double x, int limbs, double& result) {
+SlowValue atanValue(double x, int limbs) {
     const double absX = std::fabs(x);
     const bool negative = std::signbit(x);
     int exponent = 0;
@@ -224,9 +227,9 @@ bool atanAtPrecision(double x, int limbs, double& result) {
         const Fixed w = shiftRight(nu * nu, 2 * scale);
         const Fixed m = nu * arcTangentSeries(w);
         if (!inverted) {
-            return roundToDouble(m, scale, kAtanErrorLog2, negative, result);
+            return SlowValue{m, scale, kAtanErrorLog2, negative};
         }
-        return roundToDouble(halfPi - shiftRight(m, scale), 0, kAtanErrorLog2, negative, result);
+        return SlowValue{halfPi - shiftRight(m, scale), 0, kAtanErrorLog2, negative};
     }
     const Fixed v = scale >= 0 ? shiftRight(nu, scale) : shiftLeft(nu, -scale);
     const auto k = static_cast<std::uint32_t>(approximateDouble(v) * kAtanTableSteps + 0.5);
@@ -235,14 +238,13 @@ bool atanAtPrecision(double x, int limbs, double& result) {
     const Fixed u = (v - c) * reciprocal(one + shiftRight(multiplySmall(v, k), 4));
     const Fixed atanU = u * arcTangentSeries(u * u);
     const Fixed atanV = fixedFromWords(kAtanOfSixteenthsWords[k], limbs) + atanU;
-    return roundToDouble(inverted ? halfPi - atanV : atanV, 0, kAtanErrorLog2, negative, result);
+    return SlowValue{inverted ? halfPi - atanV : atanV, 0, kAtanErrorLog2, negative};
 }
 
-template <typename Evaluate>
-double zivLoop(Evaluate evaluate) {
+double zivLoop(SlowFunction function, double x) {
     double result = 0.0;
     for (const int limbs : kZivLimbs) {
-        if (evaluate(limbs, result)) {
+        if (roundToDouble(slowValue(function, x, limbs), result)) {
             return result;
         }
     }
@@ -250,6 +252,10 @@ double zivLoop(Evaluate evaluate) {
 }
 
 }  // namespace
+
+SlowValue slowValue(SlowFunction function, double x, int limbs) {
+    return function == SlowFunction::atan ? atanValue(x, limbs) : trigValue(function, x, limbs);
+}
 
 ReducedAngle reduceQuarterTurns(double absX, int limbs) {
     int exponent = 0;
@@ -336,7 +342,7 @@ double slowSin(double x) {
     if (x == 0.0) {
         return x;
     }
-    return zivLoop([x](int limbs, double& r) { return trigAtPrecision(Trig::sin, x, limbs, r); });
+    return zivLoop(SlowFunction::sin, x);
 }
 
 double slowCos(double x) {
@@ -346,7 +352,7 @@ double slowCos(double x) {
     if (x == 0.0) {
         return 1.0;
     }
-    return zivLoop([x](int limbs, double& r) { return trigAtPrecision(Trig::cos, x, limbs, r); });
+    return zivLoop(SlowFunction::cos, x);
 }
 
 double slowTan(double x) {
@@ -356,7 +362,7 @@ double slowTan(double x) {
     if (x == 0.0) {
         return x;
     }
-    return zivLoop([x](int limbs, double& r) { return trigAtPrecision(Trig::tan, x, limbs, r); });
+    return zivLoop(SlowFunction::tan, x);
 }
 
 double slowAtan(double x) {
@@ -369,7 +375,7 @@ double slowAtan(double x) {
     if (x == 0.0) {
         return x;
     }
-    return zivLoop([x](int limbs, double& r) { return atanAtPrecision(x, limbs, r); });
+    return zivLoop(SlowFunction::atan, x);
 }
 
 }  // namespace involute::calc::exact_math

@@ -24,6 +24,20 @@ struct ReducedAngle {
 // the table of 2/π reaches (for every double it does, with room to spare).
 [[nodiscard]] ReducedAngle reduceQuarterTurns(double absX, int limbs);
 
+enum class SlowFunction { sin, cos, tan, atan };
+
+// A result before rounding: ±m · 2^-scale, m within 2^errorLog2 ulps
+// (2^-m.fractionBits()) of the exact value's.
+struct SlowValue {
+    Fixed m;
+    int scale = 0;
+    int errorLog2 = 0;
+    bool negative = false;
+};
+
+// The function at a finite nonzero x with `limbs` words (5 ... kMaxLimbs).
+[[nodiscard]] SlowValue slowValue(SlowFunction function, double x, int limbs);
+
 // Correctly rounded (to nearest) for every finite double; NaN for the rest
 // (the arc tangent of ±infinity is ±π/2 rounded).
 [[nodiscard]] double slowSin(double x);

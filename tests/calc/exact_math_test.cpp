@@ -27,7 +27,9 @@ namespace {
 constexpr long kDefaultRandomArguments = 100'000;
 constexpr long kSlowRandomArguments = 10'000;
 constexpr long kNearMidpointArguments = 2'000;
+constexpr std::size_t kSlowValueStride = 10;  // every tenth hard place
 #else
+constexpr std::size_t kSlowValueStride = 1;
 constexpr long kDefaultRandomArguments = 1'000'000;
 constexpr long kSlowRandomArguments = 80'000;
 constexpr long kNearMidpointArguments = 20'000;
@@ -40,6 +42,7 @@ struct Function {
     double (*fast)(double);
     double (*slow)(double);
     MpfrFunction referee;
+    exact_math::SlowFunction slowFunction;
 };
 
 void PrintTo(const Function& function, std::ostream* os) {
@@ -47,10 +50,10 @@ void PrintTo(const Function& function, std::ostream* os) {
 }
 
 const std::array kFunctions{
-    Function{"sin", &exactSin, &exact_math::slowSin, &mpfr_sin},
-    Function{"cos", &exactCos, &exact_math::slowCos, &mpfr_cos},
-    Function{"tan", &exactTan, &exact_math::slowTan, &mpfr_tan},
-    Function{"atan", &exactAtan, &exact_math::slowAtan, &mpfr_atan},
+    Function{"sin", &exactSin, &exact_math::slowSin, &mpfr_sin, exact_math::SlowFunction::sin},
+    Function{"cos", &exactCos, &exact_math::slowCos, &mpfr_cos, exact_math::SlowFunction::cos},
+    Function{"tan", &exactTan, &exact_math::slowTan, &mpfr_tan, exact_math::SlowFunction::tan},
+    Function{"atan", &exactAtan, &exact_math::slowAtan, &mpfr_atan, exact_math::SlowFunction::atan},
 };
 
 // A number of MPFR precision `bits`, freed on leaving scope.
@@ -289,6 +292,55 @@ TEST_P(ExactMath, SlowPathAgreesWithMpfrAlsoNearMidpoints) {
     EXPECT_EQ(slow.count, 0) << "seed " << seed();
     EXPECT_EQ(fast.count, 0) << "seed " << seed();
     EXPECT_LT(closest, 0x1p-50) << "the arguments should come within 2^-50 ulp of a midpoint";
+}
+
+// The slow path's value before rounding lies within the error bound it
+// states, at each precision of its Ziv loop: a wrong constant word or series
+// term shows here even where no result happens to round differently.
+TEST_P(ExactMath, SlowValueIsWithinItsStatedBound) {
+    const Function& function = GetParam();
+    std::mt19937_64 random(seed());
+    std::vector<double> arguments = hardPlaces();
+    for (long i = 0; i < kSlowRandomArguments / 10; ++i) {
+        arguments.push_back(randomArgument(random, i));
+    }
+    long outside = 0;
+    for (const int limbs : {5, 8, exact_math::kMaxLimbs}) {
+        const std::size_t stride = kSlowValueStride * (limbs == exact_math::kMaxLimbs ? 7 : 1);
+        for (std::size_t i = 0; i < arguments.size(); i += stride) {
+            const double x = arguments[i];
+            if (x == 0.0 || !std::isfinite(x)) {
+                continue;
+            }
+            const exact_math::SlowValue value =
+                exact_math::slowValue(function.slowFunction, x, limbs);
+            const mpfr_prec_t bits = 32 * limbs + 256;
+            Mpfr computed(bits);
+            mpfr_set_ui(computed.get(), 0, MPFR_RNDN);
+            for (int w = limbs - 1; w >= 0; --w) {
+                mpfr_mul_2ui(computed.get(), computed.get(), 32, MPFR_RNDN);
+                mpfr_add_ui(computed.get(), computed.get(), value.m.word[w], MPFR_RNDN);
+            }
+            const int fractionBits = value.m.fractionBits();
+            mpfr_div_2si(computed.get(), computed.get(), fractionBits + value.scale, MPFR_RNDN);
+            if (value.negative) {
+                mpfr_neg(computed.get(), computed.get(), MPFR_RNDN);
+            }
+            Mpfr exact(bits);
+            Mpfr argument(53);
+            mpfr_set_d(argument.get(), x, MPFR_RNDN);
+            function.referee(exact.get(), argument.get(), MPFR_RNDN);
+            mpfr_sub(computed.get(), computed.get(), exact.get(), MPFR_RNDN);
+            mpfr_abs(computed.get(), computed.get(), MPFR_RNDN);
+            mpfr_mul_2si(computed.get(), computed.get(),
+                         fractionBits + value.scale - value.errorLog2, MPFR_RNDN);
+            if (mpfr_cmp_ui(computed.get(), 1) > 0 && ++outside <= 5) {
+                std::printf("%s(%a) at %d words: error %g times the bound\n", function.name, x,
+                            limbs, mpfr_get_d(computed.get(), MPFR_RNDN));
+            }
+        }
+    }
+    EXPECT_EQ(outside, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFunction, ExactMath, ::testing::ValuesIn(kFunctions),
