@@ -11,6 +11,13 @@
 
 namespace involute::calc::exact_math {
 
+// An integer within 1/2 + 2^-53 of v >= 0 (truncating v + 1/2, no library
+// call): the table lookups accept either neighbour when v lies that close to
+// a half, as their bounds allow |v - index| slightly above 1/2.
+[[nodiscard]] inline int nearestIndex(double v) {
+    return static_cast<int>(v + 0.5);  // NOLINT(bugprone-incorrect-roundings): see above
+}
+
 // a + b = s + e exactly (Knuth's TwoSum, no condition on the magnitudes).
 [[nodiscard]] inline DoubleDouble twoSum(double a, double b) {
     const double s = a + b;

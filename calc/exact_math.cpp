@@ -101,8 +101,7 @@ struct FastAngle {
     if (absX < 0x1p26) {
         constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
         const auto& part = exact_math::kHalfPiParts;
-        // Truncating the positive sum rounds to nearest (half up), without a call.
-        const auto k = static_cast<double>(static_cast<std::int64_t>(absX * kTwoOverPi + 0.5));
+        const auto k = static_cast<double>(exact_math::nearestIndex(absX * kTwoOverPi));
         const DoubleDouble first = twoSum(absX - k * part[0], -(k * part[1]));
         const DoubleDouble second = twoSum(first.hi, -(k * part[2]));
         const DoubleDouble last = twoProduct(k, part[3]);
@@ -161,7 +160,7 @@ struct TableTerms {
 [[gnu::always_inline]] inline TableTerms tableTerms(DoubleDouble t) {
     const auto& tail = exact_math::kSinTail;
     const auto& cosTail = exact_math::kCosTail;
-    const int j = static_cast<int>(t.hi * exact_math::kSinCosStepsPerRadian + 0.5);
+    const int j = exact_math::nearestIndex(t.hi * exact_math::kSinCosStepsPerRadian);
     const exact_math::SineCosine& entry = exact_math::kSinCosOfSteps[j];
     TableTerms terms{entry.sin, entry.cos};
     terms.uHi = t.hi - static_cast<double>(j) / exact_math::kSinCosStepsPerRadian;
@@ -213,7 +212,7 @@ DoubleDouble atanFromTable(int j, DoubleDouble numerator, DoubleDouble denominat
 // |atan c| + |u| <= 3 atan x and |u| <= atan x; at j = 0, u = x: with the
 // bound of atanFromTable, below 2^-69 relative.
 DoubleDouble atanUpToOne(double x) {
-    const int j = static_cast<int>(x * exact_math::kAtanStepsPerUnit + 0.5);
+    const int j = exact_math::nearestIndex(x * exact_math::kAtanStepsPerUnit);
     const double c = static_cast<double>(j) / exact_math::kAtanStepsPerUnit;
     const DoubleDouble xc = twoProduct(x, c);
     const DoubleDouble one = twoSum(1.0, xc.hi);
@@ -228,7 +227,7 @@ DoubleDouble atanUpToOne(double x) {
 // twoSum. As in atanUpToOne, below 2^-69 relative to atan(1/x), itself at
 // most π/4.
 DoubleDouble atanOfReciprocal(double x) {
-    const int j = static_cast<int>(exact_math::kAtanStepsPerUnit / x + 0.5);
+    const int j = exact_math::nearestIndex(exact_math::kAtanStepsPerUnit / x);
     const double c = static_cast<double>(j) / exact_math::kAtanStepsPerUnit;
     const DoubleDouble cx = twoProduct(c, x);
     return atanFromTable(j, twoSum(1.0 - cx.hi, -cx.lo), twoSum(x, c));

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "calc/double_double.h"
+
 namespace involute::calc::exact_math {
 
 namespace {
@@ -232,7 +234,7 @@ SlowValue atanValue(double x, int limbs) {
         return SlowValue{halfPi - shiftRight(m, scale), 0, kAtanErrorLog2, negative};
     }
     const Fixed v = scale >= 0 ? shiftRight(nu, scale) : shiftLeft(nu, -scale);
-    const auto k = static_cast<std::uint32_t>(approximateDouble(v) * kAtanTableSteps + 0.5);
+    const auto k = static_cast<std::uint32_t>(nearestIndex(approximateDouble(v) * kAtanTableSteps));
     const Fixed c = shiftRight(fixedInteger(k, limbs), 4);  // k/16, exact
     const Fixed one = fixedInteger(1, limbs);
     const Fixed u = (v - c) * reciprocal(one + shiftRight(multiplySmall(v, k), 4));

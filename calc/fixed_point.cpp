@@ -112,7 +112,7 @@ Fixed operator*(const Fixed& a, const Fixed& b) {
     const Fixed y = abs(b);
     // The full product has 2n words and 2(n-1) fraction words; keep words
     // n-1 ... 2n-2.
-    std::array<std::uint32_t, 2 * kMaxLimbs> product{};
+    std::array<std::uint32_t, static_cast<std::size_t>(2 * kMaxLimbs)> product{};
     for (int i = 0; i < n; ++i) {
         std::uint64_t carry = 0;
         for (int j = 0; j < n; ++j) {
