@@ -135,8 +135,9 @@ struct FastAngle {
 //   cos t = C - S·u + (C·(cos u - 1) - S·(sin u - u)),
 // S, C = sin, cos (j/256) within 2^-106. t.hi - j/256 is exact (Sterbenz).
 //
-// Taylor tails in double: cos u - 1 = w·(-1/2 + w/24 - w²/720 + w³/8!)
-// with w = u² <= 2^-18, the first term left out below 2^-88; w is formed
+// Taylor tails in double: cos u - 1 = w·(-1/2 + w/24 - w²/720) with
+// w = u² <= 2^-18, the first term left out (w⁴/8!) below 2^-87; sin u - u =
+// u·w·(-1/6 + w/120 - w²/5040), the first left out below 2^-90 |u|. w is formed
 // from both parts of u within 2^-52 relative, so cos u - 1 (<= 2^-19) is
 // within about 3 · 2^-53 relative: 2^-70 absolute. sin u - u = u·w·(-1/6
 // + ...) (<= 2^-29.6 |u|) is within 2^-79 |u| by its roundings and 2^-73
@@ -166,8 +167,8 @@ struct TableTerms {
     terms.uHi = t.hi - static_cast<double>(j) / exact_math::kSinCosStepsPerRadian;
     terms.uLo = t.lo;
     const double w = terms.uHi * (terms.uHi + 2.0 * terms.uLo);
-    terms.sinTail = terms.uHi * w * (tail[0] + w * (tail[1] + w * (tail[2] + w * tail[3])));
-    terms.cosTail = w * (cosTail[0] + w * (cosTail[1] + w * (cosTail[2] + w * cosTail[3])));
+    terms.sinTail = terms.uHi * w * (tail[0] + w * (tail[1] + w * tail[2]));
+    terms.cosTail = w * (cosTail[0] + w * (cosTail[1] + w * cosTail[2]));
     return terms;
 }
 
@@ -189,16 +190,16 @@ struct TableTerms {
 
 // atan c + atan(numerator / denominator) for c = j/256, j = 0 ... 256, where
 // the quotient u is at most 2^-9 and the double-doubles are exact: u is
-// within 2^-100 (divide). atan u - u = -u³/3 + u⁵/5 - ... (first term left
-// out below 2^-117 |u|) is evaluated in double from u.hi plus the first-order
-// term -u²·u.lo of the low part; it is at most 2^-19.6 |u| and within
-// 2^-50.7 of itself (five roundings): 2^-70.3 |u|. The additions round by
-// 2^-53 of at most 2^-19 |u| + 2^-52 (|atan c| + |u|).
+// within 2^-100 (divide). atan u - u = -u³/3 + u⁵/5 - u⁷/7 + u⁹/9 (the
+// first term left out, u¹¹/11, below 2^-93 |u|) is evaluated in double from u.hi plus the
+// first-order term -u²·u.lo of the low part; it is at most 2^-19.6 |u| and within 2^-50.7 of itself
+// (five roundings): 2^-70.3 |u|. The additions round by 2^-53 of at most 2^-19 |u| + 2^-52 (|atan
+// c| + |u|).
 DoubleDouble atanFromTable(int j, DoubleDouble numerator, DoubleDouble denominator) {
     const auto& tail = exact_math::kAtanTail;
     const DoubleDouble u = divide(numerator, denominator);
     const double w = u.hi * u.hi;
-    const double p = tail[0] + w * (tail[1] + w * (tail[2] + w * (tail[3] + w * tail[4])));
+    const double p = tail[0] + w * (tail[1] + w * (tail[2] + w * tail[3]));
     const double atanTail = w * (u.hi * p - u.lo);
     const DoubleDouble& a = exact_math::kAtanOfSteps[j];
     const DoubleDouble sum = twoSum(a.hi, u.hi);

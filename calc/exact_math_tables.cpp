@@ -1206,12 +1206,10 @@ const std::array<DoubleDouble, kAtanStepsPerUnit + 1> kAtanOfSteps{{
     {0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55},
 }};
 
-const std::array<double, 4> kSinTail{-0x1.5555555555555p-3, 0x1.1111111111111p-7,
-                                     -0x1.a01a01a01a01ap-13, 0x1.71de3a556c734p-19};
-const std::array<double, 4> kCosTail{-0x1p-1, 0x1.5555555555555p-5, -0x1.6c16c16c16c17p-10,
-                                     0x1.a01a01a01a01ap-16};
-const std::array<double, 5> kAtanTail{-0x1.5555555555555p-2, 0x1.999999999999ap-3,
-                                      -0x1.2492492492492p-3, 0x1.c71c71c71c71cp-4,
-                                      -0x1.745d1745d1746p-4};
+const std::array<double, 3> kSinTail{-0x1.5555555555555p-3, 0x1.1111111111111p-7,
+                                     -0x1.a01a01a01a01ap-13};
+const std::array<double, 3> kCosTail{-0x1p-1, 0x1.5555555555555p-5, -0x1.6c16c16c16c17p-10};
+const std::array<double, 4> kAtanTail{-0x1.5555555555555p-2, 0x1.999999999999ap-3,
+                                      -0x1.2492492492492p-3, 0x1.c71c71c71c71cp-4};
 
 }  // namespace involute::calc::exact_math

@@ -56,10 +56,10 @@ inline constexpr int kAtanStepsPerUnit = 256;
 extern const std::array<DoubleDouble, kAtanStepsPerUnit + 1> kAtanOfSteps;
 
 // Doubles nearest to the Taylor coefficients after the leading ones:
-// -1/3!, 1/5!, -1/7!, 1/9! (sine); -1/2!, 1/4!, -1/6!, 1/8! (cosine);
-// -1/3, 1/5, -1/7, 1/9, -1/11 (arc tangent).
-extern const std::array<double, 4> kSinTail;
-extern const std::array<double, 4> kCosTail;
-extern const std::array<double, 5> kAtanTail;
+// -1/3!, 1/5!, -1/7! (sine); -1/2!, 1/4!, -1/6! (cosine); -1/3, 1/5, -1/7,
+// 1/9 (arc tangent).
+extern const std::array<double, 3> kSinTail;
+extern const std::array<double, 3> kCosTail;
+extern const std::array<double, 4> kAtanTail;
 
 }  // namespace involute::calc::exact_math

@@ -146,17 +146,17 @@ int main() {
     }
     std::printf("}};\n\n");
 
-    std::printf("const std::array<double, 4> kSinTail{%a, %a, %a, %a};\n", -inverseFactorial(3),
-                inverseFactorial(5), -inverseFactorial(7), inverseFactorial(9));
-    std::printf("const std::array<double, 4> kCosTail{%a, %a, %a, %a};\n", -inverseFactorial(2),
-                inverseFactorial(4), -inverseFactorial(6), inverseFactorial(8));
-    std::printf("const std::array<double, 5> kAtanTail{");
-    for (unsigned k = 3; k <= 11; k += 2) {
+    std::printf("const std::array<double, 3> kSinTail{%a, %a, %a};\n", -inverseFactorial(3),
+                inverseFactorial(5), -inverseFactorial(7));
+    std::printf("const std::array<double, 3> kCosTail{%a, %a, %a};\n", -inverseFactorial(2),
+                inverseFactorial(4), -inverseFactorial(6));
+    std::printf("const std::array<double, 4> kAtanTail{");
+    for (unsigned k = 3; k <= 9; k += 2) {
         Big c;
         mpfr_set_ui(c.get(), 1, MPFR_RNDN);
         mpfr_div_ui(c.get(), c.get(), k, MPFR_RNDN);
         const double coefficient = mpfr_get_d(c.get(), MPFR_RNDN);
-        std::printf("%a%s", (k % 4 == 3) ? -coefficient : coefficient, k == 11 ? "};\n" : ", ");
+        std::printf("%a%s", (k % 4 == 3) ? -coefficient : coefficient, k == 9 ? "};\n" : ", ");
     }
     std::printf("\n}  // namespace involute::calc::exact_math\n");
     return 0;
