@@ -77,6 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
         AngleCase{"InvoluteOfZero", &inv, 0.0, 0.0, ArithmeticFault::none}),
     [](const auto& row) { return row.param.name; });
 
+TEST(Asin, PrintsTheDigitsOfHalf) {
+    EXPECT_EQ(textFromNumber(Asin(0.5).value), "0.523598775598299");
+}
+
 TEST(Asin, KeepsThePrincipalFormula) {
     // The formula Atn(x / Sqr(1 - x·x)) itself, not the library's asin: the
     // base helix angle's last digit follows from it.
