@@ -57,13 +57,15 @@ namespace involute::calc::exact_math {
 
 // x / y within 2^-100: q = x.hi / y.hi is within 2^-52, the remainder
 // x - q·y is formed exactly up to the roundings of its low parts (2^-104 of
-// x), and its quotient by y.hi adds the neglected y.lo / y.hi (2^-53) times
-// the remainder (2^-52): 2^-105 in all, 2^-100 with margin.
+// x), and its product with 1/y.hi (itself within 2^-53, computed beside q
+// rather than after it) adds the neglected y.lo / y.hi (2^-53) and that
+// 2^-53 times the remainder (2^-52): 2^-104 in all, 2^-100 with margin.
 [[nodiscard]] inline DoubleDouble divide(DoubleDouble x, DoubleDouble y) {
     const double q = x.hi / y.hi;
+    const double inverse = 1.0 / y.hi;
     const DoubleDouble p = twoProduct(q, y.hi);
     const double remainder = (((x.hi - p.hi) - p.lo) + x.lo) - q * y.lo;
-    return fastTwoSum(q, remainder / y.hi);
+    return fastTwoSum(q, remainder * inverse);
 }
 
 }  // namespace involute::calc::exact_math
