@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "calc/exact_math.h"
+#include "calc/exact_math_tables.h"
+
 namespace involute::calc {
 
 ArithmeticFault checkStep(double result, double divisor) {
@@ -27,7 +30,7 @@ CheckedValue Asin(const double& x) {
     if (const auto fault = checkStep(q, s); fault != ArithmeticFault::none) {
         return {0.0, fault};
     }
-    return {std::atan(q)};
+    return {exactAtan(q)};
 }
 
 CheckedValue Acos(const double& x) {
@@ -40,15 +43,21 @@ CheckedValue Acos(const double& x) {
     }
     const double s = std::sqrt(t);
     if (x > 0.0) {
-        return {std::atan(s / x)};
+        return {exactAtan(s / x)};
     }
     // Atn(s / x) would divide by zero at x = 0 and land in the wrong quadrant
-    // (arccos - π) for negative x; atan2 takes the quadrant from the signs.
-    return {std::atan2(s, x)};
+    // (arccos - π) for negative x: there arccos x = π - atan(s / -x), taken
+    // with π as the double-double 2·(π/2) so that only the final sum rounds
+    // (within an ulp; 0 gives π/2 and -1 gives π, each correctly rounded).
+    const exact_math::DoubleDouble& halfPi = exact_math::kHalfPi;
+    if (x == 0.0) {
+        return {halfPi.hi};
+    }
+    return {(2.0 * halfPi.hi - exactAtan(s / -x)) + 2.0 * halfPi.lo};
 }
 
 CheckedValue inv(const double& a) {
-    const double involute = std::tan(a) - a;
+    const double involute = exactTan(a) - a;
     return {involute, checkStep(involute)};
 }
 

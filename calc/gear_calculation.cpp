@@ -5,6 +5,7 @@
 #include <span>
 
 #include "calc/angle_functions.h"
+#include "calc/exact_math.h"
 #include "calc/gear_faults.h"
 
 namespace involute::calc {
@@ -125,15 +126,15 @@ GearRun computeGear(GearInputs inputs) {
         return fail(overflowFault(Quantity::alphaT, InputField::pressureAngle, alphaNDegrees));
     }
 
-    const double c = std::cos(beta);
-    const double t = std::tan(alphaN) / c;
+    const double c = exactCos(beta);
+    const double t = exactTan(alphaN) / c;
     if (!isFinite(t)) {
         return fail(overflowFault(Quantity::alphaT, InputField::pressureAngle, alphaNDegrees));
     }
-    const double alphaT = std::atan(t);
+    const double alphaT = exactAtan(t);
 
     const double mz = inputs.m * inputs.z;
-    const double d = mz / std::cos(beta);
+    const double d = mz / exactCos(beta);
     // d = m·z / cos β, and db = d·cos αt with |cos αt| <= 1: one of the
     // three factors of d is to blame when either is out of range.
     const auto diameterOverflow = [&](Quantity quantity) {
@@ -150,13 +151,13 @@ GearRun computeGear(GearInputs inputs) {
     out.alphaT = alphaT;
     out.d = d;
 
-    const double db = d * std::cos(alphaT);
+    const double db = d * exactCos(alphaT);
     if (!isFinite(db)) {
         return fail(diameterOverflow(Quantity::db));
     }
     out.db = db;
 
-    const double x = std::cos(alphaN) * std::sin(beta);
+    const double x = exactCos(alphaN) * exactSin(beta);
     const CheckedValue a = Asin(x);
     if (!isFinite(x) || !a.ok()) {
         return fail(baseHelixFault(alphaNDegrees, betaDegrees));
@@ -164,7 +165,7 @@ GearRun computeGear(GearInputs inputs) {
     out.betaB = a.value * radToDeg();
 
     const double mPi = inputs.m * pi;
-    const double pbn = mPi * std::cos(alphaN);
+    const double pbn = mPi * exactCos(alphaN);
     if (!isFinite(mPi) || !isFinite(pbn)) {
         return fail(overflowFault(Quantity::pbn, InputField::module, inputs.m));
     }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "calc/exact_math.h"
 #include "calc/number_text.h"
 
 namespace involute::calc {
@@ -19,7 +20,7 @@ TEST(Pi, IsTheDoubleNearestToFourteenDecimals) {
 
 TEST(Pi, FixesTheLastDigitOfTheBasePitch) {
     // pbn = (m·π)·cos αn for the worked example, with each value of π.
-    const double cosAlphaN = std::cos(20.0 * degToRad());
+    const double cosAlphaN = exactCos(20.0 * degToRad());
     EXPECT_EQ(textFromNumber((2.25 * kPi) * cosAlphaN), "6.64229572671048");
     EXPECT_EQ(textFromNumber((2.25 * 3.141592653589793) * cosAlphaN), "6.64229572671049");
 }
@@ -76,11 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
         AngleCase{"InvoluteOfZero", &inv, 0.0, 0.0, ArithmeticFault::none}),
     [](const auto& row) { return row.param.name; });
 
+TEST(Asin, PrintsTheDigitsOfHalf) {
+    EXPECT_EQ(textFromNumber(Asin(0.5).value), "0.523598775598299");
+}
+
 TEST(Asin, KeepsThePrincipalFormula) {
     // The formula Atn(x / Sqr(1 - x·x)) itself, not the library's asin: the
     // base helix angle's last digit follows from it.
-    const double x = std::cos(20.0 * degToRad()) * std::sin(25.0 * degToRad());
-    EXPECT_EQ(Asin(x).value, std::atan(x / std::sqrt(1.0 - x * x)));
+    const double x = exactCos(20.0 * degToRad()) * exactSin(25.0 * degToRad());
+    EXPECT_EQ(Asin(x).value, exactAtan(x / std::sqrt(1.0 - x * x)));
 }
 
 }  // namespace

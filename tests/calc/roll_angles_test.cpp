@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/exact_math.h"
 #include "calc/number_text.h"
 
 namespace involute::calc {
@@ -112,8 +113,8 @@ TEST(RollAngles, AreTheTangentOfThePressureAngleAtTheCircle) {
         ASSERT_TRUE(angles.xiS && angles.xiA);
         const double db = *run.results.db;
         const double toDegrees = 180.0 / 3.14159265358979;
-        const double xiS = std::tan(std::acos(db / reading.inputs.dS)) * toDegrees;
-        const double xiA = std::tan(std::acos(db / reading.inputs.da)) * toDegrees;
+        const double xiS = exactTan(std::acos(db / reading.inputs.dS)) * toDegrees;
+        const double xiA = exactTan(std::acos(db / reading.inputs.da)) * toDegrees;
         EXPECT_NEAR(*angles.xiS, xiS, 1e-11 * xiS) << texts[0];
         EXPECT_NEAR(*angles.xiA, xiA, 1e-11 * xiA) << texts[0];
     }
