@@ -20,8 +20,10 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
 INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
 
-# involute.exe with mingw-w64, its tests under wine, in build/windows.
-cmake --preset windows
+# involute.exe with mingw-w64, its tests under wine, in build/windows; one of
+# them feeds the same random gears to involute.exe and to the Linux program
+# built above and wants the same bytes back.
+cmake --preset windows -DINVOLUTE_LINUX_PROGRAM="$(realpath "$build")/app/involute"
 cmake --build --preset windows -j "$(nproc)"
 ctest --preset windows -j "$(nproc)"
 
