@@ -439,7 +439,8 @@ void Win32Window::fitFieldFont(Control field) {
     GetClientRect(edit, &client);
     const RECT interior = fieldInterior(edit);
     const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
-    const int room = client.right - LOWORD(margins) - HIWORD(margins) - 2;
+    // The border is outside the client area (field_edit.h).
+    const int room = client.right - LOWORD(margins) - HIWORD(margins);
     HDC dc = GetDC(edit);
     HFONT chosen = windowFont_.get();
     bool fits = false;
