@@ -10,6 +10,7 @@
 #include "ui/input_focus.h"
 #include "ui/twips.h"
 #include "ui/win32/error_report.h"
+#include "ui/win32/field_edit.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text_positions.h"
@@ -50,9 +51,9 @@ DWORD styleOf(const ControlRow& row) {
             // its characters then shares the loss.
             return common | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
         case ControlKind::textBox:
-            // A one-pixel border leaves a CJK face's line height room in
-            // the 270-twip field, which a sunken 3-D edge would not.
-            return common | WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL |
+            // A one-pixel border (field_edit.h) leaves a CJK face's line
+            // height room in the 270-twip field, which a sunken 3-D edge would not.
+            return common | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL |
                    (row.extras.readOnly ? ES_READONLY : 0);
         case ControlKind::commandButton:
             return common | WS_TABSTOP | BS_PUSHBUTTON;
@@ -98,19 +99,6 @@ std::wstring windowText(HWND window) {
     const int copied = GetWindowTextW(window, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(std::max(copied, 0)));
     return text;
-}
-
-// The click that brings the focus to a field would put the caret where it
-// lands and so undo the whole-text selection of the focus handler: the field
-// takes the focus and the click goes no further. The next click places the
-// caret as usual.
-LRESULT CALLBACK fieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                           DWORD_PTR /*data*/) {
-    if (message == WM_LBUTTONDOWN && GetFocus() != field) {
-        SetFocus(field);
-        return 0;
-    }
-    return DefSubclassProc(field, message, wParam, lParam);
 }
 
 }  // namespace
@@ -177,11 +165,16 @@ bool Win32Window::createControls(HINSTANCE instance) {
             return false;
         }
         if (row.kind == ControlKind::textBox) {
-            SetWindowSubclass(child, &fieldProc, 0, 0);
+            makeFieldEdit(child);
         }
         controls_[indexOf(row.name)] = child;
         backColours_[indexOf(row.name)] = row.extras.backColour;
     }
+    // Without a tooltip a cut result still shows its mark.
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
     return true;
 }
 
@@ -233,7 +226,8 @@ void Win32Window::layOut() {
             fitFieldFont(row.name);
         }
     }
-    InvalidateRect(window_, nullptr, TRUE);
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // Gives the window the design client area at `left`, `top`: the frame is
@@ -347,6 +341,7 @@ LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
             window_ = nullptr;
+            tooltip_ = nullptr;
             controls_.fill(nullptr);
             PostQuitMessage(0);
             return 0;
@@ -434,17 +429,21 @@ void Win32Window::onActivate(bool active) {
 }
 
 // A text wider or a line taller than its field is shown in the largest size,
-// in steps of half a point down to 7 points, that shows it whole. Runs on
-// every change of a field's text.
+// in steps of half a point down to 7 points, that shows it whole; a result
+// that does not fit even then is marked as cut and shown whole in its tooltip.
+// Runs on every change of a field's text.
 void Win32Window::fitFieldFont(Control field) {
     HWND edit = control(field);
     const std::wstring text = windowText(edit);
     RECT client{};
     GetClientRect(edit, &client);
+    const RECT interior = fieldInterior(edit);
     const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
-    const int room = client.right - LOWORD(margins) - HIWORD(margins) - 2;
+    // The border is outside the client area (field_edit.h).
+    const int room = client.right - LOWORD(margins) - HIWORD(margins);
     HDC dc = GetDC(edit);
     HFONT chosen = windowFont_.get();
+    bool fits = false;
     for (int hundredths = kWindowFontHundredths; hundredths >= kSmallestFieldFontHundredths;
          hundredths -= 50) {
         HFONT font = windowFont_.get();
@@ -462,13 +461,35 @@ void Win32Window::fitFieldFont(Control field) {
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
         SelectObject(dc, previous);
-        if (extent.cx <= room && metrics.tmHeight <= client.bottom) {
+        fits = extent.cx <= room && metrics.tmHeight <= interior.bottom - interior.top;
+        if (fits) {
             break;
         }
     }
     ReleaseDC(edit, dc);
+    if (findLayoutRow(field)->extras.readOnly) {
+        showCut(edit, fits ? std::wstring() : text);
+    }
     if (reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)) != chosen) {
         SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    }
+}
+
+// The tooltip of a result field holds its whole text while the field cuts it.
+void Win32Window::showCut(HWND edit, std::wstring text) {
+    setCutMark(edit, !text.empty());
+    if (tooltip_ == nullptr) {
+        return;
+    }
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(edit);
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!text.empty()) {
+        tool.lpszText = text.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -490,7 +511,8 @@ void Win32Window::setCaption(Control button, std::string_view caption) {
 
 void Win32Window::setBackColor(Control field, ColourCode colour) {
     backColours_[indexOf(field)] = colour;
-    InvalidateRect(control(field), nullptr, TRUE);
+    // The band around the line of text is the field's frame.
+    RedrawWindow(control(field), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void Win32Window::setSelStart(Control field, int position) {

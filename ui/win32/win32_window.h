@@ -52,6 +52,7 @@ class Win32Window final : public ui::Window {
     [[nodiscard]] HWND control(Control name) const;
     [[nodiscard]] UINT dpi() const { return dpi_; }
     [[nodiscard]] const WindowFaces& faces() const { return faces_; }
+    [[nodiscard]] HWND tooltip() const { return tooltip_; }
 
     [[nodiscard]] std::string text(Control field) const override;
     void setText(Control field, std::string_view text) override;
@@ -76,6 +77,7 @@ class Win32Window final : public ui::Window {
     void sizeClientArea(int left, int top);
     void makeFonts();
     void fitFieldFont(Control field);
+    void showCut(HWND edit, std::wstring text);
 
     void onCommand(int id, int notification);
     LRESULT onControlColour(UINT message, WPARAM wParam, LPARAM lParam);
@@ -90,6 +92,8 @@ class Win32Window final : public ui::Window {
     WindowFaces faces_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     HWND window_ = nullptr;
+    // Shows a cut result whole.
+    HWND tooltip_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     std::array<std::optional<ColourCode>, kControlCount> backColours_{};
     // The focus the window had when it was last deactivated, handed back on
