@@ -1,7 +1,5 @@
 #include "utf8/printable_text.h"
 
-#include <array>
-
 #include "utf8/utf8.h"
 
 namespace involute::utf8 {
@@ -15,17 +13,18 @@ bool isControl(char32_t codePoint) {
 }
 
 void appendEscaped(std::string& out, std::string_view bytes) {
-    constexpr std::array<char, 16> kHex{'0', '1', '2', '3', '4', '5', '6', '7',
-                                        '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
     for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
         out += "\\x";
-        out += kHex[byte >> 4];
-        out += kHex[byte & 0xF];
+        out += hexDigits(static_cast<unsigned char>(c));
     }
 }
 
 }  // namespace
+
+std::string hexDigits(unsigned char byte) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    return {kHex[byte >> 4], kHex[byte & 0xF]};
+}
 
 std::string printableText(std::string_view text, std::size_t limit) {
     std::string shown;

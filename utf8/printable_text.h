@@ -19,4 +19,7 @@ namespace involute::utf8 {
 [[nodiscard]] std::string printableText(std::string_view text,
                                         std::size_t limit = std::string_view::npos);
 
+// The byte as two upper-case hexadecimal digits, as its escape shows it.
+[[nodiscard]] std::string hexDigits(unsigned char byte);
+
 }  // namespace involute::utf8

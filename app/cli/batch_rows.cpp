@@ -17,6 +17,7 @@
 #include "app/cli/json_writer.h"
 #include "app/platform/text_encoding.h"
 #include "calc/gear_quantities.h"
+#include "utf8/printable_text.h"
 
 namespace involute::cli {
 
@@ -183,8 +184,7 @@ class BlockWriter {
 };
 
 std::string byteInHex(unsigned char byte) {
-    constexpr std::string_view kHex = "0123456789ABCDEF";
-    return {'0', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+    return "0x" + utf8::hexDigits(byte);
 }
 
 // Line breaks in a field's text before `end`: CRLF, LF and CR each count once.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "utf8/printable_text.h"
 #include "utf8/utf8.h"
 
 namespace involute::cli {
@@ -10,8 +11,6 @@ namespace involute::cli {
 namespace {
 
 constexpr std::size_t kChunkBytes = std::size_t{1} << 16;
-constexpr std::array<char, 16> kHex{'0', '1', '2', '3', '4', '5', '6', '7',
-                                    '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
 
 struct ByteOrderMark {
     std::string_view bytes;
@@ -29,10 +28,8 @@ std::size_t codeUnitBytes(TextEncoding encoding) {
 
 void appendUndecodable(std::string& text, std::string_view bytes) {
     for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
         text += kUndecodableMark;
-        text += kHex[byte >> 4];
-        text += kHex[byte & 0xF];
+        text += utf8::hexDigits(static_cast<unsigned char>(c));
     }
 }
 

@@ -17,16 +17,4 @@ StandardStreams::~StandardStreams() {
     std::cout.flush();
 }
 
-std::istream& StandardStreams::in() const {
-    return std::cin;
-}
-
-std::ostream& StandardStreams::out() const {
-    return std::cout;
-}
-
-std::ostream& StandardStreams::err() const {
-    return std::cerr;
-}
-
 }  // namespace involute::platform

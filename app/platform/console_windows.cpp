@@ -11,6 +11,7 @@
 
 #include "app/platform/console.h"
 #include "app/platform/utf16_windows.h"
+#include "utf8/utf8.h"
 
 namespace involute::platform {
 
@@ -22,12 +23,9 @@ namespace {
 std::size_t incompleteTail(std::string_view text) {
     const std::size_t lookBack = std::min<std::size_t>(text.size(), 3);
     for (std::size_t back = 1; back <= lookBack; ++back) {
-        const auto byte = static_cast<unsigned char>(text[text.size() - back]);
-        if ((byte & 0xC0U) == 0x80U) {
-            continue;  // a continuation byte: look further back for its lead
+        if (utf8::isTruncatedCharacter(text.substr(text.size() - back))) {
+            return back;
         }
-        const std::size_t length = byte >= 0xF0U ? 4 : byte >= 0xE0U ? 3 : byte >= 0xC0U ? 2 : 1;
-        return length > back ? back : 0;
     }
     return 0;
 }
@@ -130,18 +128,6 @@ StandardStreams::StandardStreams() : consoles_(std::make_unique<Consoles>()) {
 StandardStreams::~StandardStreams() {
     consoles_.reset();
     std::cout.flush();
-}
-
-std::istream& StandardStreams::in() const {
-    return std::cin;
-}
-
-std::ostream& StandardStreams::out() const {
-    return std::cout;
-}
-
-std::ostream& StandardStreams::err() const {
-    return std::cerr;
 }
 
 }  // namespace involute::platform
