@@ -1,9 +1,9 @@
 #!/bin/sh
 # Runs a Windows program that opens windows under wine on a headless X server:
 #   wine-window-run.sh PREFIX DPI PROGRAM.exe [ARGUMENT...]
-# PREFIX is a wine prefix of its own, made on first use like wine-run.sh's,
-# whose screen DPI (the LogPixels setting, which Windows takes from the
-# display settings) is set to DPI. Xvfb gives wine its display; the prefix's
+# PREFIX is a wine prefix of its own, made on first use like wine-run.sh's
+# (cmake/wine-environment.sh), whose screen DPI (the LogPixels setting, which
+# Windows takes from the display settings) is set to DPI. Xvfb gives wine its display; the prefix's
 # wine processes are ended afterwards, since they would keep talking to a
 # display that is gone.
 set -eu
@@ -15,18 +15,13 @@ WINEPREFIX=$(realpath -m "$1")
 dpi=$2
 shift 2
 export WINEPREFIX
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+. "$(dirname "$0")/wine-environment.sh"
 unset WAYLAND_DISPLAY
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-if [ ! -e "$WINEPREFIX/.involute-ready" ]; then
-    DISPLAY= wineboot --init >/dev/null 2>&1
-    touch "$WINEPREFIX/.involute-ready"
-fi
+involute_make_prefix
 DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
     >/dev/null 2>&1
 wineserver -w

@@ -45,6 +45,17 @@ update_package_lists() {
 }
 
 echo "Installing: ${missing[*]}"
+# A package of another architecture (wine32:i386) needs that architecture
+# known to dpkg before the package lists are read.
+for package in "${missing[@]}"; do
+    if [[ "$package" == *:* ]]; then
+        architecture=${package#*:}
+        if [[ "$architecture" != "$(dpkg --print-architecture)" ]] &&
+            ! dpkg --print-foreign-architectures | grep -qx "$architecture"; then
+            "${sudo[@]}" dpkg --add-architecture "$architecture"
+        fi
+    fi
+done
 update_package_lists
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o "DPkg::Lock::Timeout=$lock_seconds" \
     install -y -qq --no-install-recommends "${missing[@]}"

@@ -10,16 +10,16 @@ constexpr COLORREF kGrey = RGB(240, 240, 240);
 constexpr COLORREF kBlue = RGB(0, 0, 128);
 
 // Three colour schemes: menu, window and button face.
-COLORREF distinct(int index) {
+DWORD WINAPI distinct(int index) {
     return index == COLOR_MENU ? RGB(1, 2, 3) : index == COLOR_WINDOW ? kWhite : kGrey;
 }
-COLORREF menuLikeWindow(int index) {
+DWORD WINAPI menuLikeWindow(int index) {
     return index == COLOR_BTNFACE ? kGrey : kWhite;
 }
-COLORREF allWhite(int /*index*/) {
+DWORD WINAPI allWhite(int /*index*/) {
     return kWhite;
 }
-COLORREF allNavy(int /*index*/) {
+DWORD WINAPI allNavy(int /*index*/) {
     return kBlue;
 }
 

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "app/platform/utf16_windows.h"
+#include "ui/win32/dpi_functions.h"
 #include "ui/win32/error_report.h"
 #include "ui/win32/run_window.h"
 #include "ui/window_layout.h"
@@ -147,7 +148,7 @@ std::vector<std::string> Win32WindowTest::controlsCuttingTheirText() const {
             room.right -= LOWORD(margins) + HIWORD(margins);
         } else if (row.kind == ui::ControlKind::commandButton ||
                    row.kind == ui::ControlKind::frame) {
-            room.right -= 2 * GetSystemMetricsForDpi(SM_CXEDGE, window_->dpi());
+            room.right -= 2 * ui::win32::systemMetricForDpi(SM_CXEDGE, window_->dpi());
         }
         HDC dc = GetDC(control);
         const HGDIOBJ previous =

@@ -8,6 +8,7 @@
 
 #include "tests/win32/window_driver.h"
 #include "ui/twips.h"
+#include "ui/win32/dpi_functions.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/window_fonts.h"
 #include "ui/window_layout.h"
@@ -237,7 +238,7 @@ TEST_P(Win32WindowDpi, LaysItselfOutAgainWhenTheDpiChanges) {
 INSTANTIATE_TEST_SUITE_P(Dpi, Win32WindowDpi, ::testing::Values(96U, 144U, 192U));
 
 TEST_F(Win32Window, StartsAtTheSystemDpiWithCaptionsWhole) {
-    EXPECT_EQ(window().dpi(), GetDpiForSystem());
+    EXPECT_EQ(window().dpi(), ui::win32::systemDpi());
     // The DPI the test's wine prefix was given.
     if (const char* configured = std::getenv("INVOLUTE_TEST_DPI")) {
         EXPECT_EQ(window().dpi(), static_cast<UINT>(std::stoul(configured)));

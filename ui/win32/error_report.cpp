@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/win32/dpi_functions.h"
+
 namespace involute::ui::win32 {
 
 namespace {
@@ -70,9 +72,9 @@ int scaled(int pixelsAt96, UINT dpi) {
 // Sizes the box to its message, up to a comfortable line length, and centres
 // it on its owner inside the owner's work area.
 void layOut(HWND box) {
-    const UINT dpi = GetDpiForWindow(box);
+    const UINT dpi = dpiOfWindow(box);
     const int margin = scaled(12, dpi);
-    const int iconSize = GetSystemMetricsForDpi(SM_CXICON, dpi);
+    const int iconSize = systemMetricForDpi(SM_CXICON, dpi);
     const int buttonWidth = scaled(88, dpi);
     const int buttonHeight = scaled(26, dpi);
 
@@ -102,8 +104,8 @@ void layOut(HWND box) {
                clientHeight - margin - buttonHeight, buttonWidth, buttonHeight, FALSE);
 
     RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)), dpi);
+    adjustFrameForDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)),
+                      static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)), dpi);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     HWND owner = GetWindow(box, GW_OWNER);

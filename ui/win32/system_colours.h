@@ -17,7 +17,9 @@
 namespace involute::ui::win32 {
 
 // The system colour of an index, GetSysColor or a stand-in for tests.
-using SystemColourLookup = COLORREF (*)(int index);
+// WINAPI: GetSysColor's own calling convention, which 32-bit Windows
+// tells apart from the C one.
+using SystemColourLookup = DWORD(WINAPI*)(int index);
 
 [[nodiscard]] COLORREF colourFromCode(ColourCode code, SystemColourLookup lookup = &GetSysColor);
 

@@ -9,6 +9,7 @@
 #include "calc/start_command.h"
 #include "ui/input_focus.h"
 #include "ui/twips.h"
+#include "ui/win32/dpi_functions.h"
 #include "ui/win32/error_report.h"
 #include "ui/win32/field_edit.h"
 #include "ui/win32/resource_ids.h"
@@ -232,11 +233,11 @@ void Win32Window::layOut() {
 
 // Gives the window the design client area at `left`, `top`: the frame is
 // measured once more after sizing, since a system that does not scale its
-// frames with the DPI does not match AdjustWindowRectExForDpi.
+// frames with the DPI does not match the frame computed for it.
 void Win32Window::sizeClientArea(int left, int top) {
     const RECT design = pixelsFromTwips(kDesignClientArea, dpi_);
     RECT frame = design;
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi_);
+    adjustFrameForDpi(frame, kWindowStyle, kWindowExStyle, dpi_);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
     SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -250,10 +251,10 @@ void Win32Window::sizeClientArea(int left, int top) {
 }
 
 void Win32Window::placeAtDesignPosition() {
-    dpi_ = GetDpiForWindow(window_);
+    dpi_ = dpiOfWindow(window_);
     const RECT design = pixelsFromTwips(kDesignClientArea, dpi_);
     RECT frame = design;
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi_);
+    adjustFrameForDpi(frame, kWindowStyle, kWindowExStyle, dpi_);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     MONITORINFO monitor{};
@@ -264,7 +265,7 @@ void Win32Window::placeAtDesignPosition() {
     const int top = clampedStart(frame.top, height, work.top, work.bottom - work.top);
     sizeClientArea(left, top);
     // The monitor found at the design position may have another DPI.
-    const UINT there = GetDpiForWindow(window_);
+    const UINT there = dpiOfWindow(window_);
     if (there != dpi_) {
         dpi_ = there;
         placeAtDesignPosition();

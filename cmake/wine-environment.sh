@@ -1,0 +1,36 @@
+# Sourced by wine-run.sh and wine-window-run.sh after WINEPREFIX is set: the
+# environment every wine run here shares, and the making of a prefix.
+#
+# Wine takes the Windows locale, and with it the ANSI code page, from the Unix
+# locale, and turns the arguments into UTF-16 by the Unix locale's character
+# set: a UTF-8 locale keeps Chinese arguments intact, which LANG=C garbles.
+# INVOLUTE_WINE_LOCALE (default C.UTF-8) names it; zh_CN.UTF-8 gives a Chinese
+# Windows (code page 936), built beside the prefix with localedef when the
+# system lacks it. INVOLUTE_WINE_WINDOWS_VERSION (e.g. win7) sets the Windows
+# version wine reports, in HKCU\Software\Wine as winecfg does.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+involute_locale=${INVOLUTE_WINE_LOCALE:-C.UTF-8}
+if [ "$involute_locale" != C.UTF-8 ] && ! locale -a 2>/dev/null | grep -qix "$(echo "$involute_locale" | sed 's/UTF-8/utf8/')"; then
+    export LOCPATH="$WINEPREFIX.locales"
+    if [ ! -e "$LOCPATH/$involute_locale" ]; then
+        mkdir -p "$LOCPATH"
+        localedef -i "${involute_locale%%.*}" -f "${involute_locale#*.}" "$LOCPATH/$involute_locale" ||
+            [ -e "$LOCPATH/$involute_locale" ]
+    fi
+fi
+export LANG="$involute_locale" LC_ALL="$involute_locale"
+
+# Makes the prefix on first use: offline, without the Mono and Gecko
+# installers, quietly. The caller holds the prefix's lock.
+involute_make_prefix() {
+    if [ ! -e "$WINEPREFIX/.involute-ready" ]; then
+        mkdir -p "$(dirname "$WINEPREFIX")"
+        DISPLAY= wineboot --init >/dev/null 2>&1
+        if [ -n "${INVOLUTE_WINE_WINDOWS_VERSION:-}" ]; then
+            DISPLAY= wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ \
+                /d "$INVOLUTE_WINE_WINDOWS_VERSION" /f >/dev/null 2>&1
+        fi
+        touch "$WINEPREFIX/.involute-ready"
+    fi
+}
