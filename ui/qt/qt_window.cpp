@@ -11,6 +11,7 @@
 #include "calc/start_command.h"
 #include "ui/input_focus.h"
 #include "ui/qt/colour_codes.h"
+#include "ui/qt/command_button.h"
 #include "ui/qt/error_report.h"
 #include "ui/qt/field_edit.h"
 #include "ui/qt/fonts.h"
@@ -95,9 +96,7 @@ void QtWindow::createControl(const ControlRow& row, QPointF dpi) {
             break;
         }
         case ControlKind::commandButton: {
-            auto* push = new QPushButton(caption, container);
-            push->setAutoDefault(false);
-            push->setDefault(false);
+            auto* push = new CommandButton(caption, container);
             push->setAccessibleName(spokenCaption(row.caption));
             widget = push;
             foreRole = QPalette::ButtonText;
@@ -172,6 +171,13 @@ void QtWindow::placeAtDesignPosition(QPointF dpi) {
     setFixedSize(design.size());
     const QScreen* where = screen();
     setGeometry(where != nullptr ? clampedInto(design, where->availableGeometry()) : design);
+}
+
+// The focused control shows its focus frame from the start; Qt draws it only
+// once a key has moved the focus, and forgets that when a window is shown.
+void QtWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 QWidget* QtWindow::control(Control name) const {
