@@ -274,6 +274,9 @@ void Win32Window::placeAtDesignPosition() {
 }
 
 void Win32Window::show(int how) {
+    // Windows hides the focus frame of a program started by the mouse until
+    // a key is pressed; the window shows from the start where the focus is.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ShowWindow(window_, how);
     UpdateWindow(window_);
     if (focusWhenInactive_ != nullptr) {
@@ -286,9 +289,16 @@ bool Win32Window::translateKey(MSG& message) {
         (message.hwnd != window_ && IsChild(window_, message.hwnd) == FALSE)) {
         return false;
     }
-    // There is no default button: Enter does nothing, in a field or on a button.
+    // There is no default button: Enter in a field does nothing, and on a
+    // button clicks it, as Space does; held down, it clicks once.
     if ((message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
         message.wParam == VK_RETURN) {
+        const std::optional<Control> name = controlOf(message.hwnd);
+        const bool repeated = (message.lParam & (LPARAM{1} << 30)) != 0;
+        if (message.message == WM_KEYDOWN && !repeated && name &&
+            findLayoutRow(*name)->kind == ControlKind::commandButton) {
+            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        }
         return true;
     }
     return IsDialogMessageW(window_, &message) != FALSE;
