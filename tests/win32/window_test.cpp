@@ -151,8 +151,7 @@ TEST_F(Win32Window, ResultsShrinkTheirFontToShowWhole) {
     auto* font = reinterpret_cast<HFONT>(SendMessageW(of(Control::Text9), WM_GETFONT, 0, 0));
     LOGFONTW smallest{};
     GetObjectW(font, sizeof smallest, &smallest);
-    EXPECT_EQ(smallest.lfHeight, -MulDiv(ui::win32::kSmallestFieldFontHundredths,
-                                         static_cast<int>(window().dpi()), 7200));
+    EXPECT_EQ(smallest.lfHeight, -ui::win32::smallestFieldFontPixels(window().dpi()));
 }
 
 struct FailureCase {
@@ -174,6 +173,8 @@ TEST_P(Win32WindowFailure, IsReportedOnceThenTheFieldAtFaultIsSelected) {
     ASSERT_EQ(reports.size(), 1U);
     EXPECT_EQ(reports[0].message, GetParam().message);
     EXPECT_EQ(reports[0].button, "确定");
+    EXPECT_GE(reports[0].iconPlaceWidth, GetSystemMetricsForDpi(SM_CXICON, window().dpi()));
+    EXPECT_EQ(reports[0].iconWidth, reports[0].iconPlaceWidth) << "the icon is stretched";
 
     const Control field = GetParam().fieldAtFault;
     EXPECT_EQ(nameOf(focus()), nameOf(field));

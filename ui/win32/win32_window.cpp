@@ -439,7 +439,7 @@ void Win32Window::onActivate(bool active) {
 }
 
 // A text wider or a line taller than its field is shown in the largest size,
-// in steps of half a point down to 7 points, that shows it whole; a result
+// in steps of a pixel down to smallestFieldFontPixels, that shows it whole; a result
 // that does not fit even then is marked as cut and shown whole in its tooltip.
 // Runs on every change of a field's text.
 void Win32Window::fitFieldFont(Control field) {
@@ -454,13 +454,13 @@ void Win32Window::fitFieldFont(Control field) {
     HDC dc = GetDC(edit);
     HFONT chosen = windowFont_.get();
     bool fits = false;
-    for (int hundredths = kWindowFontHundredths; hundredths >= kSmallestFieldFontHundredths;
-         hundredths -= 50) {
+    const int fullPixels = fontPixels(kWindowFontHundredths, dpi_);
+    for (int pixels = fullPixels; pixels >= smallestFieldFontPixels(dpi_); --pixels) {
         HFONT font = windowFont_.get();
-        if (hundredths != kWindowFontHundredths) {
-            auto& shrunk = shrunkFonts_[hundredths];
+        if (pixels != fullPixels) {
+            auto& shrunk = shrunkFonts_[pixels];
             if (!shrunk) {
-                shrunk = createFont(faces_.ui, hundredths, dpi_);
+                shrunk = createFontOfPixels(faces_.ui, pixels);
             }
             font = shrunk.get();
         }
