@@ -54,6 +54,7 @@ QString spokenCaption(std::string_view caption) {
 QtWindow::QtWindow(QWidget* parent) : QWidget(parent, kWindowFlags) {
     setObjectName(nameOf(Control::JKX1));
     setWindowTitle(fromUtf8(kWindowTitle));
+    setFont(windowFont());
     controls_[indexOf(Control::JKX1)] = this;
 
     const QPointF dpi = logicalDpi(screen());
