@@ -89,6 +89,16 @@ TEST_F(Win32Window, TabVisitsButtonsInputsUpwardsThenResultsDownwards) {
     EXPECT_EQ(backwards, reversed);
 }
 
+// Screen readers name a field by the label just before it among the children.
+TEST_F(Win32Window, EachLabelComesJustBeforeItsField) {
+    for (const ui::ControlRow& row : ui::kWindowLayout) {
+        if (row.extras.labelFor) {
+            EXPECT_EQ(GetWindow(of(*row.extras.labelFor), GW_HWNDPREV), of(row.name))
+                << ui::controlName(row.name);
+        }
+    }
+}
+
 TEST_F(Win32Window, AnInputFieldGettingTheFocusSelectsItWholeAndMarksResultsStale) {
     click(Control::Command1);
     ASSERT_EQ(text(Control::Command1), ui::kCaptionDone);

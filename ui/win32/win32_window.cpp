@@ -180,17 +180,30 @@ bool Win32Window::createControls(HINSTANCE instance) {
 
 // The dialog manager walks the tab stops in the order of the children, so the
 // children go in the order of their tab index, the frames last so that they
-// draw beneath the fields they surround.
+// draw beneath the fields they surround. Each field's label goes just before
+// it: screen readers name a field by the label before it.
 void Win32Window::orderTabsByIndex() {
-    std::vector<const ControlRow*> rows;
+    std::vector<const ControlRow*> sorted;
     for (const ControlRow& row : kWindowLayout) {
-        rows.push_back(&row);
+        sorted.push_back(&row);
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
+    std::stable_sort(sorted.begin(), sorted.end(), [](const ControlRow* a, const ControlRow* b) {
         const bool aFrame = a->kind == ControlKind::frame;
         const bool bFrame = b->kind == ControlKind::frame;
         return aFrame != bFrame ? bFrame : a->tabIndex < b->tabIndex;
     });
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow* row : sorted) {
+        if (row->extras.labelFor) {
+            continue;
+        }
+        for (const ControlRow& label : kWindowLayout) {
+            if (label.extras.labelFor == row->name) {
+                rows.push_back(&label);
+            }
+        }
+        rows.push_back(row);
+    }
     HWND after = HWND_TOP;
     for (const ControlRow* row : rows) {
         HWND child = control(row->name);
