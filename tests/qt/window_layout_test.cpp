@@ -340,6 +340,14 @@ TEST_F(WindowTest, LabelCaptionsFitTheirWidth) {
     }
 }
 
+// Screen readers take a top-level widget for a filler unless told otherwise.
+TEST_F(WindowTest, AccessibleRoleOfTheWindowIsWindow) {
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window());
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->role(), QAccessible::Window);
+    EXPECT_EQ(top->text(QAccessible::Name).toStdString(), "渐开线");
+}
+
 struct AccessibleCase {
     const char* control;
     const char* name;
