@@ -1,5 +1,6 @@
 #include "calc/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <charconv>
@@ -41,8 +42,10 @@ char asciiEquivalent(char32_t cp) {
     }
 }
 
+// A cell copied from a spreadsheet arrives with the line end after it, so
+// line ends around the number are blanks too.
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -182,6 +185,23 @@ NumberFromText numberFromText(std::string_view text) {
         return {0.0, NumberTextFault::notANumber};
     }
     return {negative ? -magnitude : magnitude, NumberTextFault::none};
+}
+
+bool isNumberCharacter(char32_t c) {
+    const char ascii = asciiEquivalent(c);
+    return isDigit(ascii) || ascii == '+' || ascii == '-' || ascii == '.' || ascii == 'e' ||
+           ascii == 'E';
+}
+
+TextSpan numberAround(std::u16string_view text, std::size_t index) {
+    TextSpan span{std::min(index, text.size()), std::min(index, text.size())};
+    while (span.begin > 0 && isNumberCharacter(text[span.begin - 1])) {
+        --span.begin;
+    }
+    while (span.end < text.size() && isNumberCharacter(text[span.end])) {
+        ++span.end;
+    }
+    return span;
 }
 
 std::string textFromNumber(double value) {

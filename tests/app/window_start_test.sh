@@ -48,6 +48,9 @@ expect_display_message "no display" "DISPLAY"
 run_without_display -- -style fusion
 expect_display_message "Qt option, no display" "DISPLAY"
 
+run_without_display WAYLAND_DISPLAY=wayland-9 --
+expect_display_message "Wayland display that does not answer, no X display" "wayland-9"
+
 run_without_display QT_QPA_PLATFORM=xcb --
 expect_display_message "xcb named, no display" "DISPLAY"
 

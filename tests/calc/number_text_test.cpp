@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"UpperExponent", "2.5E-2", 0.025}, ReadCase{"SignedExponent", "1.e+2", 100.0},
         ReadCase{"LeadingZeros", "000.000125", 0.000125}, ReadCase{"Blanks", " \t 20 \t", 20.0},
         ReadCase{"IdeographicSpace", "\u300020\u3000", 20.0},
+        ReadCase{"SpreadsheetCell", "2.25\r\n", 2.25},
+        ReadCase{"LineEndsAround", "\n\r 65.7\n", 65.7},
         ReadCase{"FullWidthDigits", "２．２５", 2.25},
         ReadCase{"IdeographicFullStop", "６５。７", 65.7},
         ReadCase{"FullWidthSignAndExponent", "－１ｅ３", -1000.0},
@@ -85,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RejectCase{"Empty", "", NumberTextFault::empty},
         RejectCase{"OnlyBlanks", " \t\u3000", NumberTextFault::empty},
+        RejectCase{"OnlyLineEnds", "\r\n", NumberTextFault::empty},
+        RejectCase{"LineEndInside", "2\r\n25", NumberTextFault::notANumber},
+        RejectCase{"LineEndInExponent", "1e\n3", NumberTextFault::notANumber},
         RejectCase{"Comma", "1,5", NumberTextFault::notANumber},
         RejectCase{"Hex", "0x10", NumberTextFault::notANumber},
         RejectCase{"Infinity", "inf", NumberTextFault::notANumber},
@@ -114,6 +119,29 @@ INSTANTIATE_TEST_SUITE_P(
                    NumberTextFault::tooLarge},
         RejectCase{"HugeExponent", "1e99999999999999999999", NumberTextFault::tooLarge}),
     [](const auto& row) { return row.param.name; });
+
+struct NumberAroundCase {
+    const char16_t* text;
+    std::size_t index;
+    const char16_t* number;
+};
+
+class NumberAround : public ::testing::TestWithParam<NumberAroundCase> {};
+
+TEST_P(NumberAround, SpansTheWholeNumber) {
+    const std::u16string_view text = GetParam().text;
+    const TextSpan span = numberAround(text, GetParam().index);
+    EXPECT_EQ(text.substr(span.begin, span.end - span.begin), GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, NumberAround,
+    ::testing::Values(NumberAroundCase{u"56.2500000085674", 8, u"56.2500000085674"},
+                      NumberAroundCase{u"-1.5E+300", 7, u"-1.5E+300"},
+                      NumberAroundCase{u"９．３９Ｅ－０４", 0, u"９．３９Ｅ－０４"},
+                      NumberAroundCase{u" 2.25 mm", 5, u"2.25"},
+                      NumberAroundCase{u"2,25", 2, u"25"}, NumberAroundCase{u"模数", 1, u""},
+                      NumberAroundCase{u"25", 9, u"25"}));
 
 TEST(NumberFromText, RejectsEmbeddedNul) {
     EXPECT_EQ(numberFromText(std::string_view("5\0", 2)).fault, NumberTextFault::notANumber);

@@ -42,6 +42,10 @@ done
 
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 echo "desktop-file-validate: ok"
+# Docks match the window to its entry by WM_CLASS, which Qt takes from the
+# program's name.
+grep -qx 'StartupWMClass=involute' "$root/usr/share/applications/$app_id.desktop" ||
+    { echo "the desktop entry lacks StartupWMClass=involute"; exit 1; }
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 zcat "$root/usr/share/man/man1/involute.1.gz" | grep -q '^\.SH' || { echo "man page has no sections"; exit 1; }
 man_text=$(MANWIDTH=100 man -l "$root/usr/share/man/man1/involute.1.gz" 2>/dev/null | col -b)

@@ -159,6 +159,11 @@ QString fullWidth(const QString& ascii) {
     return wide;
 }
 
+// Space, Return and keypad Enter click the button with the focus.
+bool clicksAFocusedButton(Qt::Key key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 }  // namespace
 
 std::uint64_t MonkeyRandom::next() {
@@ -220,10 +225,10 @@ MonkeyEvent Monkey::pressSpecialKey() {
             }
             roll -= each.weight;
         }
-    } while (key->key == Qt::Key_Space && exitHasFocus());
+    } while (clicksAFocusedButton(key->key) && exitHasFocus());
 
     MonkeyEvent event{"key " + std::string(key->name) + " on " + focusName()};
-    if (key->key == Qt::Key_Space && focusName() == "Command1") {
+    if (clicksAFocusedButton(key->key) && focusName() == "Command1") {
         event.startClicks = 1;
     }
     QTest::keyClick(window_.windowHandle(), key->key, key->modifiers);

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QTest>
 #include <QTimer>
@@ -360,12 +362,79 @@ INSTANTIATE_TEST_SUITE_P(Keys, QuietKey,
                                                         Qt::Key_Return}),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(WindowBehaviour, ReturnOnTheFocusedStartButtonDoesNotRun) {
+// A focused button is clicked by Enter as by Space; the focus frame shows
+// from the start, as after a Tab.
+class KeyOnAFocusedButton : public WindowBehaviour,
+                            public ::testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(KeyOnAFocusedButton, RunsStart) {
     ASSERT_EQ(focusName(), "Command1");
-    press(Qt::Key_Return);
-    EXPECT_EQ(captionOf("Command1"), "开    始");
-    EXPECT_EQ(resultTexts(), (std::vector<std::string>(6, "0")));
+    press(GetParam());
+    EXPECT_EQ(captionOf("Command1"), "计算结束");
+    EXPECT_EQ(resultTexts(), kExampleResults);
 }
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyOnAFocusedButton,
+                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space));
+
+TEST_F(WindowBehaviour, StartShowsItsFocusFrameFromTheStart) {
+    ASSERT_EQ(focusName(), "Command1");
+    const QImage atStart = button("Command1")->grab().toImage();
+    press(Qt::Key_Tab);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(focusName(), "Command1");
+    EXPECT_TRUE(button("Command1")->grab().toImage() == atStart) << "no focus frame at start";
+}
+
+// One cell copied from a spreadsheet comes with its line end.
+TEST_F(WindowBehaviour, PastedSpreadsheetCellIsTaken) {
+    typeInto("Text1", "7");
+    click("Text2");
+    click("Text1");
+    QGuiApplication::clipboard()->setText(QStringLiteral("2.25\r\n"));
+    press(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(textOf("Text1"), "2.25\r\n");
+    click("Command1");
+    EXPECT_EQ(resultTexts(), kExampleResults);
+}
+
+struct DoubleClickCase {
+    const char* name;
+    Control field;
+    const char* text;
+    int clickedCharacter;
+};
+
+void PrintTo(const DoubleClickCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class DoubleClick : public WindowBehaviour,
+                    public ::testing::WithParamInterface<DoubleClickCase> {};
+
+TEST_P(DoubleClick, SelectsTheWholeNumber) {
+    const DoubleClickCase& row = GetParam();
+    window().setText(row.field, row.text);
+    QLineEdit* edit = field(std::string(ui::controlName(row.field)));
+    // The first pixel that puts the caret after the clicked character.
+    int x = 0;
+    while (x < edit->width() &&
+           edit->cursorPositionAt(QPoint(x, edit->height() / 2)) <= row.clickedCharacter) {
+        ++x;
+    }
+    QTest::mouseDClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(x - 1, edit->height() / 2));
+    EXPECT_EQ(edit->selectedText(), edit->text());
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, DoubleClick,
+                         ::testing::Values(DoubleClickCase{"ResultAfterItsPoint", Control::Text10,
+                                                           "56.2500000085674", 6},
+                                           DoubleClickCase{"ResultInItsExponent", Control::Text9,
+                                                           "-1.23456789012345E+300", 19},
+                                           DoubleClickCase{"SignedInput", Control::Text4, "-25", 2},
+                                           DoubleClickCase{"FullWidthInput", Control::Text1,
+                                                           "２．２５", 3}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 enum class Ending { clickExit, spaceOnExit, closeWindow };
 

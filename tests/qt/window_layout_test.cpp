@@ -312,11 +312,40 @@ TEST(KaiStandIn, MustHaveEveryCharacterOfTheText) {
     EXPECT_EQ(ui::qt::kaiFamilyCovering(QString::fromUtf8("设 计：\U0001F600")), QString());
 }
 
+// The window's fonts are part of its layout: an application font that a
+// platform theme or the desktop sets later (qt6ct does) must not reach the
+// captions. Run once more under qt6ct with its default settings.
+TEST_F(WindowTest, CaptionsKeepTheWindowFontWhateverTheApplicationFont) {
+    const QFont windowFont = named("Label1")->font();
+    QFont themeFont(QStringLiteral("DejaVu Serif"));
+    themeFont.setPointSizeF(12);
+    QApplication::setFont(themeFont);
+    QCoreApplication::processEvents();
+    for (QWidget* control : window().findChildren<QWidget*>()) {
+        if (control->objectName() == "Label9" || qobject_cast<QLineEdit*>(control) != nullptr) {
+            continue;
+        }
+        EXPECT_EQ(control->font().family(), windowFont.family())
+            << control->objectName().toStdString();
+        EXPECT_EQ(control->font().pointSizeF(), 9.0) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(named("Label9")->font().pointSizeF(), 15.75);
+    EXPECT_EQ(named("Text9")->font().pointSizeF(), 9.0);
+}
+
 TEST_F(WindowTest, LabelCaptionsFitTheirWidth) {
     for (const QLabel* label : window().findChildren<QLabel*>()) {
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
             << label->objectName().toStdString();
     }
+}
+
+// Screen readers take a top-level widget for a filler unless told otherwise.
+TEST_F(WindowTest, AccessibleRoleOfTheWindowIsWindow) {
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window());
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->role(), QAccessible::Window);
+    EXPECT_EQ(top->text(QAccessible::Name).toStdString(), "渐开线");
 }
 
 struct AccessibleCase {

@@ -106,5 +106,31 @@ TEST_F(Win32WindowFit, DigitsSitVerticallyCentredAndTheFieldColourFillsTheField)
     }
 }
 
+class Win32WindowFitAtDpi : public Win32WindowTest, public ::testing::WithParamInterface<UINT> {};
+
+// The longest plain decimals a result shows: 15 significant digits after
+// four zeros, with a sign.
+TEST_P(Win32WindowFitAtDpi, EveryPlainDecimalResultShowsWhole) {
+    RECT suggested{};
+    GetWindowRect(window().handle(), &suggested);
+    const UINT dpi = GetParam();
+    SendMessageW(window().handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    type(Control::Text4, "0.001");
+    type(Control::Text6, "57.91");
+    click(Control::Command1);
+    ASSERT_EQ(text(Control::Text11), "0.000939692620780328");
+    for (const char* result : {"-0.000939692620780328", "-0.000888888888888888",
+                               "-0.000444444444444444", "-88888888888888.8"}) {
+        for (const Control field : ui::kResultFields) {
+            contract().setText(field, result);
+        }
+        pump();
+        EXPECT_EQ(controlsCuttingTheirText(), std::vector<std::string>{}) << result;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, Win32WindowFitAtDpi, ::testing::Values(96U, 120U, 144U, 192U));
+
 }  // namespace
 }  // namespace involute::testing

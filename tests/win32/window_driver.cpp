@@ -22,6 +22,25 @@ std::string windowText(HWND window) {
     return utf8FromUtf16(std::wstring_view(buffer.data(), static_cast<std::size_t>(length)));
 }
 
+int iconWidth(HWND control) {
+    auto* icon = reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0));
+    ICONINFO info{};
+    if (icon == nullptr || GetIconInfo(icon, &info) == FALSE) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+int clientWidth(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    return client.right;
+}
+
 }  // namespace
 
 ErrorReportWatchdog::ErrorReportWatchdog() : thread_([this] { watch(); }) {}
@@ -43,10 +62,11 @@ void ErrorReportWatchdog::watch() {
         HWND box = FindWindowW(L"#32770", title.c_str());
         if (box != nullptr && box != answered && IsWindowVisible(box) != FALSE) {
             HWND button = GetDlgItem(box, IDOK);
+            HWND icon = GetDlgItem(box, ui::win32::kErrorReportIconId);
             {
                 const std::lock_guard lock(mutex_);
                 reports_.push_back({windowText(GetDlgItem(box, ui::win32::kErrorReportMessageId)),
-                                    windowText(button)});
+                                    windowText(button), iconWidth(icon), clientWidth(icon)});
             }
             answered = box;
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),

@@ -26,6 +26,9 @@ class ErrorReportWatchdog {
     struct Report {
         std::string message;
         std::string button;
+        // The width of the warning icon's image, in pixels, and of its place.
+        int iconWidth = 0;
+        int iconPlaceWidth = 0;
     };
 
     ErrorReportWatchdog();

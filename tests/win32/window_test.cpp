@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -89,6 +90,16 @@ TEST_F(Win32Window, TabVisitsButtonsInputsUpwardsThenResultsDownwards) {
     EXPECT_EQ(backwards, reversed);
 }
 
+// Screen readers name a field by the label just before it among the children.
+TEST_F(Win32Window, EachLabelComesJustBeforeItsField) {
+    for (const ui::ControlRow& row : ui::kWindowLayout) {
+        if (row.extras.labelFor) {
+            EXPECT_EQ(GetWindow(of(*row.extras.labelFor), GW_HWNDPREV), of(row.name))
+                << ui::controlName(row.name);
+        }
+    }
+}
+
 TEST_F(Win32Window, AnInputFieldGettingTheFocusSelectsItWholeAndMarksResultsStale) {
     click(Control::Command1);
     ASSERT_EQ(text(Control::Command1), ui::kCaptionDone);
@@ -151,8 +162,7 @@ TEST_F(Win32Window, ResultsShrinkTheirFontToShowWhole) {
     auto* font = reinterpret_cast<HFONT>(SendMessageW(of(Control::Text9), WM_GETFONT, 0, 0));
     LOGFONTW smallest{};
     GetObjectW(font, sizeof smallest, &smallest);
-    EXPECT_EQ(smallest.lfHeight, -MulDiv(ui::win32::kSmallestFieldFontHundredths,
-                                         static_cast<int>(window().dpi()), 7200));
+    EXPECT_EQ(smallest.lfHeight, -ui::win32::smallestFieldFontPixels(window().dpi()));
 }
 
 struct FailureCase {
@@ -174,6 +184,8 @@ TEST_P(Win32WindowFailure, IsReportedOnceThenTheFieldAtFaultIsSelected) {
     ASSERT_EQ(reports.size(), 1U);
     EXPECT_EQ(reports[0].message, GetParam().message);
     EXPECT_EQ(reports[0].button, "确定");
+    EXPECT_GE(reports[0].iconPlaceWidth, GetSystemMetricsForDpi(SM_CXICON, window().dpi()));
+    EXPECT_EQ(reports[0].iconWidth, reports[0].iconPlaceWidth) << "the icon is stretched";
 
     const Control field = GetParam().fieldAtFault;
     EXPECT_EQ(nameOf(focus()), nameOf(field));
@@ -202,21 +214,92 @@ INSTANTIATE_TEST_SUITE_P(Runs, Win32WindowFailure,
                                                Control::Text8}),
                          [](const auto& row) { return row.param.name; });
 
-TEST_F(Win32Window, EnterDoesNothingAndSpaceClicksTheFocusedButton) {
+TEST_F(Win32Window, EnterAndSpaceClickTheFocusedButtonOnly) {
     contract().setFocus(Control::Text1);
     pump();
     press(VK_RETURN);
-    EXPECT_EQ(text(Control::Command1), ui::kCaptionEditing);
+    EXPECT_EQ(text(Control::Command1), ui::kCaptionEditing) << "no default button";
     EXPECT_EQ(text(Control::Text1), "2.25");
     EXPECT_EQ(nameOf(focus()), "Text1");
 
     contract().setFocus(Control::Command1);
     pump();
     press(VK_RETURN);
-    EXPECT_EQ(text(Control::Command1), ui::kCaptionEditing) << "no default button";
+    EXPECT_EQ(text(Control::Command1), ui::kCaptionDone);
+    contract().setFocus(Control::Text1);
+    pump();
+    contract().setFocus(Control::Command1);
+    pump();
     press(VK_SPACE);
     EXPECT_EQ(text(Control::Command1), ui::kCaptionDone);
 }
+
+// Windows starts a program launched by the mouse with the focus frames
+// hidden until a key is pressed.
+TEST_F(Win32Window, TheFocusedButtonShowsItsFocusFrameFromTheStart) {
+    SendMessageW(window().handle(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    window().show(SW_SHOWNORMAL);
+    pump();
+    ASSERT_EQ(nameOf(focus()), "Command1");
+    const auto state =
+        static_cast<UINT>(SendMessageW(of(Control::Command1), WM_QUERYUISTATE, 0, 0));
+    EXPECT_EQ(state & UISF_HIDEFOCUS, 0U);
+}
+
+// One cell copied from a spreadsheet comes with its line end.
+TEST_F(Win32Window, APastedSpreadsheetCellIsTaken) {
+    const std::wstring cell = L"2.25\r\n";
+    ASSERT_NE(OpenClipboard(window().handle()), FALSE);
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (cell.size() + 1) * sizeof(wchar_t));
+    std::copy_n(cell.c_str(), cell.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+
+    type(Control::Text1, "7");
+    contract().setFocus(Control::Text1);
+    pump();
+    SendMessageW(of(Control::Text1), WM_PASTE, 0, 0);
+    click(Control::Command1);
+    EXPECT_EQ(text(Control::Text9), "62.0650079416401");
+    EXPECT_TRUE(watchdog_.reports().empty());
+}
+
+struct DoubleClickCase {
+    const char* name;
+    Control field;
+    const char* text;
+    int clickedCharacter;
+};
+
+class Win32WindowDoubleClick : public Win32WindowTest,
+                               public ::testing::WithParamInterface<DoubleClickCase> {};
+
+TEST_P(Win32WindowDoubleClick, SelectsTheWholeNumber) {
+    const DoubleClickCase& row = GetParam();
+    HWND edit = of(row.field);
+    contract().setText(row.field, row.text);
+    contract().setFocus(row.field);
+    pump();
+    const auto where = static_cast<DWORD>(
+        SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(row.clickedCharacter), 0));
+    const LPARAM point = MAKELPARAM(LOWORD(where) + 1, HIWORD(where) + 2);
+    PostMessageW(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    PostMessageW(edit, WM_LBUTTONUP, 0, point);
+    pump();
+    const auto length = static_cast<DWORD>(GetWindowTextLengthW(edit));
+    EXPECT_EQ(selection(row.field), std::make_pair(DWORD{0}, length));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, Win32WindowDoubleClick,
+    ::testing::Values(DoubleClickCase{"ResultAfterItsPoint", Control::Text10, "56.2500000085674",
+                                      6},
+                      DoubleClickCase{"ResultInItsExponent", Control::Text9, "-1.2345E+300", 9},
+                      DoubleClickCase{"SignedInput", Control::Text4, "-25", 2},
+                      DoubleClickCase{"FullWidthInput", Control::Text1, "２．２５", 3}),
+    [](const auto& row) { return row.param.name; });
 
 class Win32WindowDpi : public Win32WindowTest, public ::testing::WithParamInterface<UINT> {};
 

@@ -10,6 +10,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <cmath>
+#include <string_view>
+
+#include "calc/number_text.h"
 
 #include "ui/qt/colour_codes.h"
 #include "ui/qt/fonts.h"
@@ -234,6 +237,26 @@ void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
     }
     // Lets the field offer its selection to the X11 primary selection.
     QLineEdit::mouseReleaseEvent(event);
+}
+
+// Qt's word boundaries split a number at its point, sign and exponent; a
+// double click selects all of it, so that a copied number is whole.
+void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QString shown = text();
+        const auto position =
+            static_cast<std::size_t>(cursorPositionAt(event->position().toPoint()));
+        const calc::TextSpan number = calc::numberAround(
+            std::u16string_view(QStringView(shown).utf16(), static_cast<std::size_t>(shown.size())),
+            position);
+        if (number.begin != number.end) {
+            setSelection(static_cast<int>(number.begin),
+                         static_cast<int>(number.end - number.begin));
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::mouseDoubleClickEvent(event);
 }
 
 }  // namespace involute::ui::qt

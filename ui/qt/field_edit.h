@@ -1,8 +1,8 @@
 // A single-line text box of the window: reports GotFocus, keeps the selection
 // its focus handler made when a mouse click brought the focus, shows a
 // colour code as its background, takes selection positions in characters,
-// and centres its digits vertically. A result field also shrinks its font
-// so that a long result shows whole.
+// selects a whole number on a double click and centres its digits vertically. A result field also
+// shrinks its font so that a long result shows whole.
 #pragma once
 
 #include <QLineEdit>
@@ -58,6 +58,7 @@ class FieldEdit : public QLineEdit {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -265,6 +265,11 @@ void installWindowFonts() {
     QFont::insertSubstitutions(credit, standIns);
 }
 
+QFont windowFont() {
+    const QString& family = chosenUiFamily();
+    return family.isEmpty() ? QApplication::font() : windowSized(family);
+}
+
 QFont fieldFont() {
     const QString& family = chosenFieldFamily();
     return family.isEmpty() ? QApplication::font() : windowSized(family);

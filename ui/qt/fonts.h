@@ -61,6 +61,12 @@ inline constexpr std::array<const char*, 7> kKaiFamilies{
 // credit line, then the UI family. Needs a QGuiApplication.
 void installWindowFonts();
 
+// The CJK UI family at 9 points, the labels', frames' and buttons' font; the
+// application font when no family fits. The window sets it on itself, so that
+// no application font a platform theme sets later (qt6ct does, once the
+// event loop runs) reaches the layout.
+[[nodiscard]] QFont windowFont();
+
 // The text boxes' font at 9 points; the application font when no family fits.
 [[nodiscard]] QFont fieldFont();
 

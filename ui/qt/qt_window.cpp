@@ -1,5 +1,6 @@
 #include "ui/qt/qt_window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "calc/start_command.h"
 #include "ui/input_focus.h"
 #include "ui/qt/colour_codes.h"
+#include "ui/qt/command_button.h"
 #include "ui/qt/error_report.h"
 #include "ui/qt/field_edit.h"
 #include "ui/qt/fonts.h"
@@ -48,11 +50,24 @@ QString spokenCaption(std::string_view caption) {
     return fromUtf8(withoutBlanks(caption));
 }
 
+// A plain top-level QWidget is a client area to accessibility, which screen
+// readers announce as a filler; the calculator is a window.
+QAccessibleInterface* accessibleWindow(const QString& /*className*/, QObject* object) {
+    auto* window = qobject_cast<QtWindow*>(object);
+    return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
 }  // namespace
 
 QtWindow::QtWindow(QWidget* parent) : QWidget(parent, kWindowFlags) {
+    static const bool accessibleWindowInstalled = [] {
+        QAccessible::installFactory(&accessibleWindow);
+        return true;
+    }();
+    Q_UNUSED(accessibleWindowInstalled);
     setObjectName(nameOf(Control::JKX1));
     setWindowTitle(fromUtf8(kWindowTitle));
+    setFont(windowFont());
     controls_[indexOf(Control::JKX1)] = this;
 
     const QPointF dpi = logicalDpi(screen());
@@ -95,9 +110,7 @@ void QtWindow::createControl(const ControlRow& row, QPointF dpi) {
             break;
         }
         case ControlKind::commandButton: {
-            auto* push = new QPushButton(caption, container);
-            push->setAutoDefault(false);
-            push->setDefault(false);
+            auto* push = new CommandButton(caption, container);
             push->setAccessibleName(spokenCaption(row.caption));
             widget = push;
             foreRole = QPalette::ButtonText;
@@ -172,6 +185,13 @@ void QtWindow::placeAtDesignPosition(QPointF dpi) {
     setFixedSize(design.size());
     const QScreen* where = screen();
     setGeometry(where != nullptr ? clampedInto(design, where->availableGeometry()) : design);
+}
+
+// The focused control shows its focus frame from the start; Qt draws it only
+// once a key has moved the focus, and forgets that when a window is shown.
+void QtWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 QWidget* QtWindow::control(Control name) const {

@@ -38,6 +38,9 @@ class QtWindow final : public QWidget, public ui::Window {
     // The widget of a control; the window itself for JKX1.
     [[nodiscard]] QWidget* control(Control name) const;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void createControl(const ControlRow& row, QPointF dpi);
     void nameFieldsByTheirLabels();

@@ -11,7 +11,6 @@ namespace {
 
 constexpr WORD kButtonClass = 0x0080;
 constexpr WORD kStaticClass = 0x0082;
-constexpr int kIconId = 101;
 constexpr WORD kFontPoints = 9;
 
 // An in-memory dialog template (DLGTEMPLATE and its items): WORDs, with each
@@ -69,6 +68,16 @@ int scaled(int pixelsAt96, UINT dpi) {
     return MulDiv(pixelsAt96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
+// Shows `icon`, which the box owns from now on: a static control leaves its
+// icon to its owner.
+void setIcon(HWND box, HICON icon) {
+    auto* old = reinterpret_cast<HICON>(SendDlgItemMessageW(box, kErrorReportIconId, STM_SETICON,
+                                                            reinterpret_cast<WPARAM>(icon), 0));
+    if (old != nullptr) {
+        DestroyIcon(old);
+    }
+}
+
 // Sizes the box to its message, up to a comfortable line length, and centres
 // it on its owner inside the owner's work area.
 void layOut(HWND box) {
@@ -77,6 +86,10 @@ void layOut(HWND box) {
     const int iconSize = systemMetricForDpi(SM_CXICON, dpi);
     const int buttonWidth = scaled(88, dpi);
     const int buttonHeight = scaled(26, dpi);
+    // The warning icon drawn at the box's DPI; LoadIconW would give the size
+    // of the system DPI, stretched and blurred on a monitor of higher DPI.
+    setIcon(box, static_cast<HICON>(
+                     LoadImageW(nullptr, IDI_WARNING, IMAGE_ICON, iconSize, iconSize, 0)));
 
     HWND message = GetDlgItem(box, kErrorReportMessageId);
     const int length = GetWindowTextLengthW(message);
@@ -97,7 +110,7 @@ void layOut(HWND box) {
     const int clientWidth =
         std::max<int>(textLeft + textRect.right + margin, buttonWidth + 2 * margin);
     const int clientHeight = margin + bodyHeight + margin + buttonHeight + margin;
-    MoveWindow(GetDlgItem(box, kIconId), margin, margin, iconSize, iconSize, FALSE);
+    MoveWindow(GetDlgItem(box, kErrorReportIconId), margin, margin, iconSize, iconSize, FALSE);
     MoveWindow(message, textLeft, margin + (bodyHeight - textRect.bottom) / 2, textRect.right,
                textRect.bottom, FALSE);
     MoveWindow(GetDlgItem(box, IDOK), clientWidth - margin - buttonWidth,
@@ -125,13 +138,14 @@ void layOut(HWND box) {
 INT_PTR CALLBACK reportProc(HWND box, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
         case WM_INITDIALOG:
-            SendDlgItemMessageW(box, kIconId, STM_SETICON,
-                                reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_WARNING)), 0);
             layOut(box);
             return TRUE;  // the focus goes to 确定
         case WM_DPICHANGED:
             layOut(box);
             return TRUE;
+        case WM_DESTROY:
+            setIcon(box, nullptr);
+            return FALSE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
                 EndDialog(box, IDOK);
@@ -149,7 +163,7 @@ void showErrorReport(HWND owner, std::wstring_view title, std::wstring_view mess
                      const std::wstring& face) {
     DialogTemplate report;
     report.header(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 3, title, face);
-    report.item(SS_ICON, kIconId, kStaticClass, L"");
+    report.item(SS_ICON, kErrorReportIconId, kStaticClass, L"");
     report.item(SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kErrorReportMessageId, kStaticClass,
                 message);
     report.item(BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, kButtonClass, kErrorReportButton);

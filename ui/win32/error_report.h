@@ -12,6 +12,7 @@
 namespace involute::ui::win32 {
 
 inline constexpr int kErrorReportMessageId = 100;
+inline constexpr int kErrorReportIconId = 101;
 inline constexpr const wchar_t* kErrorReportButton = L"确定";
 
 // Returns once the user has closed the box. `face` is the window's font.

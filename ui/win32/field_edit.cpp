@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
+
+#include "calc/number_text.h"
 
 #include "ui/win32/system_colours.h"
 
@@ -119,6 +122,23 @@ void paintCutMark(HWND edit) {
     ReleaseDC(edit, dc);
 }
 
+// The edit control's word boundaries split a number at its point, sign or
+// exponent; a double click selects all of it, so that a copied number is
+// whole. False when the click is on no number.
+bool selectNumberAt(HWND edit, LPARAM where) {
+    const auto found = static_cast<DWORD>(SendMessageW(edit, EM_CHARFROMPOS, 0, where));
+    const int length = GetWindowTextLengthW(edit);
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int copied = GetWindowTextW(edit, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    const calc::TextSpan number = calc::numberAround(text, LOWORD(found));
+    if (number.begin == number.end) {
+        return false;
+    }
+    SendMessageW(edit, EM_SETSEL, number.begin, static_cast<LPARAM>(number.end));
+    return true;
+}
+
 LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                            DWORD_PTR /*data*/) {
     switch (message) {
@@ -128,6 +148,11 @@ LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
             // field takes the focus and the click goes no further.
             if (GetFocus() != edit) {
                 SetFocus(edit);
+                return 0;
+            }
+            break;
+        case WM_LBUTTONDBLCLK:
+            if (selectNumberAt(edit, lParam)) {
                 return 0;
             }
             break;

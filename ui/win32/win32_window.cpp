@@ -181,17 +181,30 @@ bool Win32Window::createControls(HINSTANCE instance) {
 
 // The dialog manager walks the tab stops in the order of the children, so the
 // children go in the order of their tab index, the frames last so that they
-// draw beneath the fields they surround.
+// draw beneath the fields they surround. Each field's label goes just before
+// it: screen readers name a field by the label before it.
 void Win32Window::orderTabsByIndex() {
-    std::vector<const ControlRow*> rows;
+    std::vector<const ControlRow*> sorted;
     for (const ControlRow& row : kWindowLayout) {
-        rows.push_back(&row);
+        sorted.push_back(&row);
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
+    std::stable_sort(sorted.begin(), sorted.end(), [](const ControlRow* a, const ControlRow* b) {
         const bool aFrame = a->kind == ControlKind::frame;
         const bool bFrame = b->kind == ControlKind::frame;
         return aFrame != bFrame ? bFrame : a->tabIndex < b->tabIndex;
     });
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow* row : sorted) {
+        if (row->extras.labelFor) {
+            continue;
+        }
+        for (const ControlRow& label : kWindowLayout) {
+            if (label.extras.labelFor == row->name) {
+                rows.push_back(&label);
+            }
+        }
+        rows.push_back(row);
+    }
     HWND after = HWND_TOP;
     for (const ControlRow* row : rows) {
         HWND child = control(row->name);
@@ -275,6 +288,9 @@ void Win32Window::placeAtDesignPosition() {
 }
 
 void Win32Window::show(int how) {
+    // Windows hides the focus frame of a program started by the mouse until
+    // a key is pressed; the window shows from the start where the focus is.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ShowWindow(window_, how);
     UpdateWindow(window_);
     if (focusWhenInactive_ != nullptr) {
@@ -287,9 +303,16 @@ bool Win32Window::translateKey(MSG& message) {
         (message.hwnd != window_ && IsChild(window_, message.hwnd) == FALSE)) {
         return false;
     }
-    // There is no default button: Enter does nothing, in a field or on a button.
+    // There is no default button: Enter in a field does nothing, and on a
+    // button clicks it, as Space does; held down, it clicks once.
     if ((message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
         message.wParam == VK_RETURN) {
+        const std::optional<Control> name = controlOf(message.hwnd);
+        const bool repeated = (message.lParam & (LPARAM{1} << 30)) != 0;
+        if (message.message == WM_KEYDOWN && !repeated && name &&
+            findLayoutRow(*name)->kind == ControlKind::commandButton) {
+            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        }
         return true;
     }
     return IsDialogMessageW(window_, &message) != FALSE;
@@ -430,7 +453,7 @@ void Win32Window::onActivate(bool active) {
 }
 
 // A text wider or a line taller than its field is shown in the largest size,
-// in steps of half a point down to 7 points, that shows it whole; a result
+// in steps of a pixel down to smallestFieldFontPixels, that shows it whole; a result
 // that does not fit even then is marked as cut and shown whole in its tooltip.
 // Runs on every change of a field's text.
 void Win32Window::fitFieldFont(Control field) {
@@ -445,13 +468,13 @@ void Win32Window::fitFieldFont(Control field) {
     HDC dc = GetDC(edit);
     HFONT chosen = windowFont_.get();
     bool fits = false;
-    for (int hundredths = kWindowFontHundredths; hundredths >= kSmallestFieldFontHundredths;
-         hundredths -= 50) {
+    const int fullPixels = fontPixels(kWindowFontHundredths, dpi_);
+    for (int pixels = fullPixels; pixels >= smallestFieldFontPixels(dpi_); --pixels) {
         HFONT font = windowFont_.get();
-        if (hundredths != kWindowFontHundredths) {
-            auto& shrunk = shrunkFonts_[hundredths];
+        if (pixels != fullPixels) {
+            auto& shrunk = shrunkFonts_[pixels];
             if (!shrunk) {
-                shrunk = createFont(faces_.ui, hundredths, dpi_);
+                shrunk = createFontOfPixels(faces_.ui, pixels);
             }
             font = shrunk.get();
         }

@@ -103,8 +103,8 @@ class Win32Window final : public ui::Window {
 
     Font windowFont_;
     Font creditFont_;
-    // Result field fonts smaller than the window font, by size in hundredths
-    // of a point, for texts that would not fit otherwise.
+    // Result field fonts smaller than the window font, by height in pixels,
+    // for texts that would not fit otherwise.
     std::map<int, Font> shrunkFonts_;
     std::map<COLORREF, Brush> brushes_;
 };

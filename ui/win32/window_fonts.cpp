@@ -40,9 +40,22 @@ WindowFaces chooseWindowFaces() {
     return chosen;
 }
 
+int fontPixels(int hundredths, UINT dpi) {
+    return MulDiv(hundredths, static_cast<int>(dpi), kPointsPerInchHundredths);
+}
+
+int smallestFieldFontPixels(UINT dpi) {
+    const int atDefaultDpi = fontPixels(kSmallestFieldFontHundredths, USER_DEFAULT_SCREEN_DPI);
+    return atDefaultDpi * static_cast<int>(dpi) / USER_DEFAULT_SCREEN_DPI;
+}
+
 Font createFont(const std::wstring& face, int hundredths, UINT dpi) {
+    return createFontOfPixels(face, fontPixels(hundredths, dpi));
+}
+
+Font createFontOfPixels(const std::wstring& face, int pixels) {
     LOGFONTW request{};
-    request.lfHeight = -MulDiv(hundredths, static_cast<int>(dpi), kPointsPerInchHundredths);
+    request.lfHeight = -pixels;
     request.lfWeight = FW_NORMAL;
     request.lfCharSet = GB2312_CHARSET;
     request.lfOutPrecision = OUT_TT_PRECIS;
