@@ -13,4 +13,14 @@ function(involute_target_defaults target)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
     involute_target_sanitizers(${target})
+    # Libraries may be linked into the window module (involute-window-qt.so):
+    # position-independent code, with hidden symbols, so that the module
+    # exports only its entry point and calls inside it are bound as tightly
+    # as in the program.
+    get_target_property(type ${target} TYPE)
+    if(NOT WIN32 AND type MATCHES "^(STATIC|MODULE)_LIBRARY$")
+        set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON
+                                                   CXX_VISIBILITY_PRESET hidden
+                                                   VISIBILITY_INLINES_HIDDEN ON)
+    endif()
 endfunction()

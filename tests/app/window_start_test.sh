@@ -62,31 +62,40 @@ else
 fi
 
 # The window opens with the arguments: its first paint is noted in a file.
+source "$(dirname "$0")/first_paint.sh"
 expect_window() {
     local case=$1
     shift
-    local mark=$scratch/painted
-    rm -f "$mark"
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM INVOLUTE_FIRST_PAINT_MARK="$mark" \
-        "$@" >"$scratch/out" 2>&1 &
-    local pid=$!
-    for ((waited = 0; waited < 200; waited++)); do
-        [[ -s "$mark" ]] && break
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [[ -s "$mark" ]]; then
-        kill "$pid"
-    else
-        kill "$pid" 2>/dev/null
-        fail "$case: no window ($(cat "$scratch/out"))"
-    fi
-    wait "$pid" 2>/dev/null
+    paints_window "$scratch" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" ||
+        fail "$case: no window ($window_output)"
 }
 
+expect_window "no arguments" env QT_QPA_PLATFORM=offscreen "$binary"
 expect_window "-platform offscreen" "$binary" -platform offscreen
 expect_window "-style fusion" env QT_QPA_PLATFORM=offscreen "$binary" -style fusion
 expect_window "-reverse" env QT_QPA_PLATFORM=offscreen "$binary" -reverse
+
+# The window is a module beside the program or in its library folder; the
+# program copied elsewhere alone, or beside a module that is none, says so.
+lonely=$scratch/lonely
+mkdir -p "$lonely"
+cp "$binary" "$lonely/involute"
+expect_module_message() {
+    local case=$1 names=$2
+    err=$(env QT_QPA_PLATFORM=offscreen timeout 20 "$lonely/involute" 2>&1 >/dev/null)
+    status=$?
+    [[ $status == 2 ]] || fail "$case: exit status $status, not 2 (stderr: $err)"
+    [[ "$err" == *"$names"* && "$err" == *"involute --help"* ]] ||
+        fail "$case: the message does not name $names and point to --help: $err"
+}
+expect_module_message "no module" "找不到窗口模块（$lonely/involute-window-qt.so"
+echo "not a module" >"$lonely/involute-window-qt.so"
+expect_module_message "not a module" "无法载入窗口模块 $lonely/involute-window-qt.so"
+libm=$(ldconfig -p | awk '$1 == "libm.so.6" && /x86-64/ {print $NF; exit}')
+if [[ -n $libm ]]; then
+    cp "$libm" "$lonely/involute-window-qt.so"
+    expect_module_message "a library without the entry" "中没有入口 involute_open_window"
+fi
 
 run_without_display -- calc2
 [[ $status == 2 && "$err" == *"未知的命令 calc2"* ]] ||

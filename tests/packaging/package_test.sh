@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary root and checks what
 # a user would get: the program computes the example gear from the unpacked
-# tree, and the desktop entry, AppStream metadata and man page are valid.
+# tree, its desktop entry opens the window there, with the window module
+# found in the moved library folder, and the desktop entry, AppStream
+# metadata and man page are valid.
 # Usage: package_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -22,7 +24,7 @@ done
 
 dpkg-deb -x "$deb" "$root"
 app_id=io.github.involute.Involute
-for file in usr/bin/involute \
+for file in usr/bin/involute usr/lib/involute/involute-window-qt.so \
             "usr/share/applications/$app_id.desktop" \
             "usr/share/metainfo/$app_id.metainfo.xml" \
             "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
@@ -39,6 +41,20 @@ for digits in 62.0650079416401 57.5941477279766 23.3989618698559 6.6422957267104
               2.97170605410439 12.8349709170999; do
     [[ "$output" == *"$digits"* ]] || { echo "calc output lacks $digits"; exit 1; }
 done
+
+# The desktop entry's command, found on the PATH in the unpacked tree, opens
+# the window.
+source "$(dirname "$0")/../app/first_paint.sh"
+command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$app_id.desktop")
+scratch=$root/scratch
+mkdir "$scratch"
+# shellcheck disable=SC2086  # the entry's command line is split into words
+if ! paints_window "$scratch" env PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen \
+    XDG_RUNTIME_DIR="$scratch" $command; then
+    echo "the desktop entry's command ($command) opens no window: $window_output"
+    exit 1
+fi
+echo "desktop entry opens the window: ok"
 
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 echo "desktop-file-validate: ok"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace involute::platform {
+namespace involute::ui::qt {
 
 // Nothing when the window can be shown on X11, or when the display is Qt's
 // to find: a platform other than xcb named by `-platform` or QT_QPA_PLATFORM,
@@ -17,4 +17,4 @@ namespace involute::platform {
 // Qt's `-display NAME`) does not answer. `words` are the arguments after the program name.
 [[nodiscard]] std::optional<std::string> displayProblem(std::span<const std::string_view> words);
 
-}  // namespace involute::platform
+}  // namespace involute::ui::qt

@@ -1,4 +1,4 @@
-#include "app/platform/display_check.h"
+#include "ui/qt/display_check.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace involute::platform {
+#include "ui/window_module.h"
+
+namespace involute::ui::qt {
 
 namespace {
-
-constexpr std::string_view kSeeHelp = "命令行的用法见 involute --help\n";
 
 bool isSet(const char* variable) {
     const char* value = std::getenv(variable);
@@ -94,13 +94,13 @@ std::optional<std::string> displayProblem(std::span<const std::string_view> word
     }
     if (display.empty()) {
         return "involute: 没有图形显示（环境变量 DISPLAY 未设置），无法打开计算窗口\n" +
-               std::string(kSeeHelp);
+               std::string(kCommandLineHint);
     }
     if (!xServerAnswers(display)) {
         return "involute: 无法连接图形显示 " + display + "，无法打开计算窗口\n" +
-               std::string(kSeeHelp);
+               std::string(kCommandLineHint);
     }
     return std::nullopt;
 }
 
-}  // namespace involute::platform
+}  // namespace involute::ui::qt
