@@ -221,8 +221,11 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
             return usageError(streams, "无法写入 " + destination);
         }
     }
-    const BatchTally tally = writeRows(reader, table.layout, format,
-                                       outputEncoding.value_or(defaultOutputEncoding(reader)),
+    // A console shows characters; the encoding is for files and pipes.
+    const OutputEncoding encoding = toStandardOutput && streams.outIsConsole
+                                        ? OutputEncoding::utf8
+                                        : outputEncoding.value_or(defaultOutputEncoding(reader));
+    const BatchTally tally = writeRows(reader, table.layout, format, encoding,
                                        toStandardOutput ? streams.out : outputFile);
     if (!toStandardOutput) {
         outputFile.close();

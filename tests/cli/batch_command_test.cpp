@@ -20,7 +20,9 @@ const std::string kExampleResultsJson =
 const std::string kNoResultsJson =
     R"("d":null,"db":null,"beta_b":null,"p_bn":null,"g_s":null,"L":null,)"
     R"("alpha_t":null,"xi_s":null,"xi_a":null)";
+// A CSV output is UTF-8 with a byte order mark unless the input is GB18030.
 const std::string kOutputHeader =
+    "\xEF\xBB\xBF"
     "line,module,teeth,pressure_angle,helix_angle,tip_diameter,start_diameter,"
     "d,db,beta_b,p_bn,g_s,L,alpha_t,xi_s,xi_a,status,field,message\r\n";
 const std::string kSeeHelp = "用 involute --help 查看用法\n";
@@ -178,7 +180,7 @@ TEST(Batch, RepeatedColumnNamesAreMadeUnique) {
     const CommandResult csv = runCommand({"batch"}, table);
     EXPECT_EQ(
         csv.out.substr(0, csv.out.find("\r\n")),
-        "line,module,teeth,pressure_angle,helix_angle,tip_diameter,start_diameter,"
+        "\xEF\xBB\xBFline,module,teeth,pressure_angle,helix_angle,tip_diameter,start_diameter,"
         "note,note_2,note_2_2,,d,db,beta_b,p_bn,g_s,L,alpha_t,xi_s,xi_a,status,field,message");
 }
 
