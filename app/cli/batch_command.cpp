@@ -16,6 +16,7 @@
 #include "app/cli/table_layout.h"
 #include "app/cli/usage.h"
 #include "app/platform/file_identity.h"
+#include "app/platform/output_file.h"
 #include "app/platform/path_text.h"
 #include "utf8/printable_text.h"
 
@@ -214,10 +215,10 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
         return kExitUsage;
     }
 
-    std::ofstream outputFile;
+    std::optional<platform::OutputFile> outputFile;
     if (!toStandardOutput) {
-        outputFile.open(platform::pathFromUtf8(outputName), std::ios::binary | std::ios::trunc);
-        if (!outputFile) {
+        outputFile.emplace(platform::pathFromUtf8(outputName));
+        if (!outputFile->opened()) {
             return usageError(streams, "无法写入 " + destination);
         }
     }
@@ -226,15 +227,19 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
                                         ? OutputEncoding::utf8
                                         : outputEncoding.value_or(defaultOutputEncoding(reader));
     const BatchTally tally = writeRows(reader, table.layout, format, encoding,
-                                       toStandardOutput ? streams.out : outputFile);
-    if (!toStandardOutput) {
-        outputFile.close();
-    }
-    if (!tally.written || outputFile.fail()) {
+                                       outputFile ? outputFile->stream() : streams.out);
+    // An output file is put in place only whole: a table that stops short
+    // leaves the previous file as it was.
+    const bool whole = tally.written && tally.stop == CsvReader::Status::end;
+    if (!tally.written || (outputFile && whole && !outputFile->commit())) {
         return writeError(streams, "batch", destination);
     }
     if (tally.stop != CsvReader::Status::end) {
-        return reportReaderStop(tally.stop);
+        const int exit = reportReaderStop(tally.stop);
+        if (outputFile) {
+            streams.err << "involute batch: 没有写出 " << destination << "，它保持原样\n";
+        }
+        return exit;
     }
     if (tally.failedRows > 0) {
         streams.err << "involute batch: " << tally.rows << " 行中有 " << tally.failedRows

@@ -57,7 +57,8 @@ batch：
   一条记录（含引号内的换行）最长 1 MiB，更长的多半是引号没有闭合，
   报错停止。输出不能写到输入文件上（经链接或重定向也不行）。
   -f, --format csv|json                      输出格式，默认 csv；json 为每行一个对象
-  -o, --output 文件                          写入文件，默认写到标准输出
+  -o, --output 文件                          写入文件，默认写到标准输出；先写临时文件，
+                                             写完才替换原文件，出错或被中断时原文件不变
   -e, --encoding utf-8|gb18030|gbk|utf-16le|utf-16be
                                              输入的编码，不按 BOM 和内容判断
       --output-encoding utf-8|utf-8-bom|gb18030

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tests/cli/run_command.h"
 
@@ -139,6 +140,84 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"BatchToFileWithClosedOutput", "batch gears.csv -o out.csv >&-", 0, ""},
         WriteCase{"NullDeviceInAndOutIsNoSameFile", "batch < /dev/null > /dev/null", 2,
                   "involute batch: 标准输入 是空的，没有表头\n"}),
+    [](const auto& row) { return row.param.name; });
+
+// The files in `directory` other than those the test made.
+std::vector<std::string> leftOver(const std::filesystem::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "gears.csv" && name != "out.csv" && name != "stderr.txt") {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+struct ReplaceCase {
+    const char* name;
+    std::string table;
+    std::string script;  // after `cd` into the folder; $P is the program
+    bool replaced;       // or else out.csv still holds what it held
+};
+
+void PrintTo(const ReplaceCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class OutputFile : public ::testing::TestWithParam<ReplaceCase> {};
+
+// An output file is whole or the previous one: nothing half written that
+// looks complete, no temporary file left behind, its permissions kept.
+TEST_P(OutputFile, IsReplacedOnlyWhole) {
+    const ReplaceCase& row = GetParam();
+    const ScratchDirectory scratch;
+    scratch.write("gears.csv", row.table);
+    const std::string previous = "earlier results\n";
+    const std::string output = scratch.write("out.csv", previous);
+    std::filesystem::permissions(output, std::filesystem::perms(0640));
+
+    const std::string script = "cd '" + scratch.path().string() + "' && P='" + INVOLUTE_EXECUTABLE +
+                               "'; " + row.script + " 2>stderr.txt";
+    std::system(script.c_str());  // NOLINT(concurrency-mt-unsafe)
+    const std::string written = readFile(output);
+    if (row.replaced) {
+        EXPECT_TRUE(written.starts_with("\xEF\xBB\xBFline,")) << written;
+    } else {
+        EXPECT_EQ(written, previous);
+    }
+    EXPECT_EQ(std::filesystem::status(output).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(leftOver(scratch.path()), std::vector<std::string>{});
+}
+
+const std::string kGoodRows = "m,z,alpha,beta,da,ds\n2.25,25,20,25,65.7,57.9\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Batch, OutputFile,
+    ::testing::Values(
+        ReplaceCase{"Complete", kGoodRows, "\"$P\" batch gears.csv -o out.csv", true},
+        ReplaceCase{"WithFailedRows", kGoodRows + "x,25,20,25,65.7,57.9\n",
+                    "\"$P\" batch gears.csv -o out.csv", true},
+        ReplaceCase{"UnclosedQuoteLater", kGoodRows + "2.25,25,20,25,65.7,\"57.9\n",
+                    "\"$P\" batch gears.csv -o out.csv", false},
+        ReplaceCase{"FileSizeLimit", longTable(),
+                    "ulimit -f 64 && \"$P\" batch gears.csv -o out.csv", false},
+        // The table stops arriving after more than a block of rows, and the
+        // run is stopped there, its temporary file written to. A shell
+        // starts background jobs ignoring SIGINT, which perl undoes.
+        ReplaceCase{
+            "Terminated", longTable(),
+            "(cat gears.csv; sleep 3) | \"$P\" batch -o out.csv & sleep 1; kill -TERM $!; wait",
+            false},
+        ReplaceCase{
+            "HungUp", longTable(),
+            "(cat gears.csv; sleep 3) | \"$P\" batch -o out.csv & sleep 1; kill -HUP $!; wait",
+            false},
+        ReplaceCase{
+            "Interrupted", longTable(),
+            "(cat gears.csv; sleep 3) | perl -e '$SIG{INT} = \"DEFAULT\"; exec @ARGV' \"$P\" "
+            "batch -o out.csv & sleep 1; kill -INT $!; wait",
+            false}),
     [](const auto& row) { return row.param.name; });
 
 }  // namespace
