@@ -223,11 +223,11 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
         }
     }
     // A console shows characters; the encoding is for files and pipes.
-    const OutputEncoding encoding = toStandardOutput && streams.outIsConsole
-                                        ? OutputEncoding::utf8
-                                        : outputEncoding.value_or(defaultOutputEncoding(reader));
+    const bool toConsole = toStandardOutput && streams.outIsConsole;
+    const OutputEncoding encoding =
+        toConsole ? OutputEncoding::utf8 : outputEncoding.value_or(defaultOutputEncoding(reader));
     const BatchTally tally = writeRows(reader, table.layout, format, encoding,
-                                       outputFile ? outputFile->stream() : streams.out);
+                                       outputFile ? outputFile->stream() : streams.out, toConsole);
     // An output file is put in place only whole: a table that stops short
     // leaves the previous file as it was.
     const bool whole = tally.written && tally.stop == CsvReader::Status::end;

@@ -311,10 +311,16 @@ RowOutcome unencodableOutcome(BlockWriter& writer, const TableLayout& layout, st
 }
 
 BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat format,
-                     OutputEncoding encoding, std::ostream& out) {
+                     OutputEncoding encoding, std::ostream& out, bool toTerminal) {
     BatchTally tally;
     BlockWriter writer(out, format == BatchFormat::csv ? encoding : OutputEncoding::utf8);
-    const RowWriter rows(format, layout);
+    TableLayout shownLayout = layout;
+    if (toTerminal) {
+        for (std::string& name : shownLayout.echoedNames) {
+            name = utf8::printableText(name);
+        }
+    }
+    const RowWriter rows(format, shownLayout);
     std::string row;
     rows.appendHeader(row);
     std::optional<char32_t> lackingInHeader;
@@ -324,6 +330,7 @@ BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat f
     std::array<std::string_view, 6> texts;
     std::vector<std::string_view> cells;
     std::vector<std::string> shownCells;
+    std::vector<std::string> terminalCells;
     while (tally.written && (tally.stop = reader.next()) == CsvReader::Status::record) {
         if (isBlankRecord(reader)) {
             continue;
@@ -362,6 +369,13 @@ BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat f
                 outcome = {calc::faultCode(report.fault->kind),
                            calc::inputRow(report.fault->field).key, report.fault->message};
             }
+        }
+        if (toTerminal) {
+            terminalCells.clear();
+            for (const std::string_view cell : cells) {
+                terminalCells.push_back(utf8::printableText(cell));
+            }
+            cells.assign(terminalCells.begin(), terminalCells.end());
         }
         row.clear();
         rows.appendRow(row, reader.recordLine(), cells, report, outcome);

@@ -52,7 +52,11 @@ struct BatchTally {
 // so does one holding a character the output's encoding lacks, shown as
 // \uXXXX (status unencodable_text).
 // Output goes to `out` in large blocks.
+// When `toTerminal`, the cells and names echoed show control characters
+// escaped as messages do (\x1B), so a table cannot drive the terminal;
+// files and pipes get the bytes as they are.
 [[nodiscard]] BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat format,
-                                   OutputEncoding encoding, std::ostream& out);
+                                   OutputEncoding encoding, std::ostream& out,
+                                   bool toTerminal = false);
 
 }  // namespace involute::cli

@@ -142,6 +142,26 @@ INSTANTIATE_TEST_SUITE_P(
                   "involute batch: 标准输入 是空的，没有表头\n"}),
     [](const auto& row) { return row.param.name; });
 
+// Echoed cells drive no terminal: shown there with control characters
+// escaped, written to a pipe as they are.
+TEST(Batch, TerminalSeesControlCharactersEscaped) {
+    const ScratchDirectory scratch;
+    scratch.write("gears.csv", std::string("m,z,alpha,beta,da,ds,note\n2.25,25,20,25,65.7,57.9,a") +
+                                   '\0' + "b\x1B[31mRED\n");
+    const std::string program = INVOLUTE_EXECUTABLE;
+    const std::string onTerminal = "cd '" + scratch.path().string() + "' && script -qec \"'" +
+                                   program + "' batch gears.csv\" /dev/null > terminal.txt";
+    const std::string onPipe = "cd '" + scratch.path().string() + "' && '" + program +
+                               "' batch gears.csv | cat > pipe.txt";
+    std::system(onTerminal.c_str());  // NOLINT(concurrency-mt-unsafe)
+    std::system(onPipe.c_str());      // NOLINT(concurrency-mt-unsafe)
+    const std::string terminal = readFile(scratch.path() / "terminal.txt");
+    EXPECT_NE(terminal.find("57.9,a\\x00b\\x1B[31mRED,"), std::string::npos) << terminal;
+    EXPECT_EQ(terminal.find('\x1B'), std::string::npos) << terminal;
+    const std::string pipe = readFile(scratch.path() / "pipe.txt");
+    EXPECT_NE(pipe.find(std::string("57.9,a") + '\0' + "b\x1B[31mRED,"), std::string::npos);
+}
+
 // The files in `directory` other than those the test made.
 std::vector<std::string> leftOver(const std::filesystem::path& directory) {
     std::vector<std::string> names;
