@@ -215,6 +215,14 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
         return kExitUsage;
     }
 
+    if (!table.layout.droppedColumns.empty()) {
+        streams.err << "involute batch: " << source << " 的";
+        for (const std::size_t column : table.layout.droppedColumns) {
+            streams.err << (column == table.layout.droppedColumns.front() ? "" : "、") << "第 "
+                        << column + 1 << " 列 “" << utf8::printableText(header[column]) << "”";
+        }
+        streams.err << " 与输出列同名，不再输出（结果重新算出）\n";
+    }
     std::optional<platform::OutputFile> outputFile;
     if (!toStandardOutput) {
         outputFile.emplace(platform::pathFromUtf8(outputName));

@@ -87,14 +87,25 @@ class EchoedNames {
 std::string missingInputsProblem(std::span<const std::string_view> header,
                                  const std::array<std::optional<std::size_t>, 6>& found) {
     std::string problem;
-    // The reader decodes the text and finds the separator itself, so a wrong
-    // encoding or separator cannot be the cause.
+    // The reader finds the separator itself, so a wrong separator cannot be
+    // the cause; an encoding it could not tell can.
     bool allNumbers = true;
     for (const std::string_view cell : header) {
         allNumbers = allNumbers && calc::numberFromText(cell).ok();
     }
     if (allNumbers) {
         problem = "这一行像是数据：文件缺少表头。";
+    }
+    // UTF-16 without a byte order mark reads as UTF-8 with a NUL beside
+    // every ASCII letter, and so does UTF-32, with or without one.
+    bool hasNul = false;
+    for (const std::string_view cell : header) {
+        hasNul = hasNul || cell.find('\0') != std::string_view::npos;
+    }
+    if (hasNul) {
+        problem =
+            "表头中有 NUL 字符：文件可能是没有 BOM 的 UTF-16（可用 --encoding utf-16le 或 "
+            "utf-16be 指定）或 UTF-32（不支持，请另存为 UTF-8）。";
     }
     problem += "表头缺少";
     bool first = true;
@@ -151,7 +162,9 @@ TableLayoutReading layoutFromHeader(std::span<const std::string_view> header) {
     for (std::size_t column = 0; column < header.size(); ++column) {
         const std::optional<std::size_t> input = inputNamed(header[column]);
         if (!input) {
-            if (!isOutputColumnName(trimmed(header[column]))) {
+            if (isOutputColumnName(trimmed(header[column]))) {
+                layout.droppedColumns.push_back(column);
+            } else {
                 layout.echoedColumns.push_back(column);
                 layout.echoedNames.push_back(echoedNames.unique(header[column]));
             }
