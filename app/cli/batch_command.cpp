@@ -142,12 +142,23 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     const bool fromStandardInput = inputName == "-";
     const std::string source =
         fromStandardInput ? "标准输入" : "“" + utf8::printableText(inputName) + "”";
+    const std::string_view outputName = parsed.values[kOutput].value_or("-");
+    const bool toStandardOutput = outputName == "-";
+    const std::string destination =
+        toStandardOutput ? "标准输出" : "“" + utf8::printableText(outputName) + "”";
     std::ifstream inputFile;
     if (!fromStandardInput) {
         const std::filesystem::path path = platform::pathFromUtf8(inputName);
         std::error_code error;
         if (std::filesystem::is_directory(path, error)) {
             return usageError(streams, "无法读取 " + source + "：这是一个目录");
+        }
+        // Opening a FIFO waits for its writer, which would be this program
+        // itself: refused before either end is opened.
+        const std::optional<platform::FileIdentity> fifo = platform::fifoIdentity(path);
+        if (!toStandardOutput && fifo &&
+            fifo == platform::fifoIdentity(platform::pathFromUtf8(outputName))) {
+            return usageError(streams, "输出文件 " + destination + " 就是输入文件");
         }
         inputFile.open(path, std::ios::binary);
         if (!inputFile) {
@@ -157,10 +168,6 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     std::istream& input = fromStandardInput ? streams.in : inputFile;
 
     // Output, checked before anything is written to it.
-    const std::string_view outputName = parsed.values[kOutput].value_or("-");
-    const bool toStandardOutput = outputName == "-";
-    const std::string destination =
-        toStandardOutput ? "标准输出" : "“" + utf8::printableText(outputName) + "”";
     // Writing onto the input would destroy the rows not yet read and read
     // back the rows written, without end: refused whatever route leads
     // there (a path, a redirection, a symbolic or hard link).

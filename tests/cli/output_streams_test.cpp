@@ -4,6 +4,7 @@
 // end would be stopped by the limit, not fill the disk.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -141,6 +142,18 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"NullDeviceInAndOutIsNoSameFile", "batch < /dev/null > /dev/null", 2,
                   "involute batch: 标准输入 是空的，没有表头\n"}),
     [](const auto& row) { return row.param.name; });
+
+// A FIFO as both input and output would wait for itself.
+TEST(Batch, FifoOntoItselfIsRefused) {
+    const ScratchDirectory scratch;
+    ASSERT_EQ(mkfifo((scratch.path() / "p").c_str(), 0600), 0);
+    const std::string script = "cd '" + scratch.path().string() + "' && timeout 10 '" +
+                               INVOLUTE_EXECUTABLE + "' batch p -o p 2>stderr.txt";
+    const int wait = std::system(script.c_str());  // NOLINT(concurrency-mt-unsafe)
+    EXPECT_EQ(WEXITSTATUS(wait), 2);               // not 124, timeout's
+    EXPECT_EQ(readFile(scratch.path() / "stderr.txt"),
+              "involute batch: 输出文件 “p” 就是输入文件\n" + kSeeHelp);
+}
 
 // Echoed cells drive no terminal: shown there with control characters
 // escaped, written to a pipe as they are.
