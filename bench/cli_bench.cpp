@@ -1,7 +1,8 @@
 // What a batch row costs without any input or output: the calculation of one
 // gear from its six texts and the formatting of its results, the floor that
 // `involute batch` is measured against (bench/batch_bench.sh). Also the CSV
-// reader alone, for telling the costs of a slow batch apart.
+// reader alone, for telling the costs of a slow batch apart, and the reading
+// of a very wide header.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -13,6 +14,7 @@
 
 #include "app/cli/csv_reader.h"
 #include "app/cli/gear_report.h"
+#include "app/cli/table_layout.h"
 #include "calc/gear_calculation.h"
 
 namespace {
@@ -95,6 +97,20 @@ void CsvReading(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 100000);
 }
 BENCHMARK(CsvReading)->Unit(benchmark::kMillisecond);
+
+// A header as wide as Excel's sheet (16,384 columns) and wider, every echoed
+// column unnamed: each needs a name of its own (`_2`, `_3`, ...).
+void WideHeaderLayout(benchmark::State& state) {
+    const auto columns = static_cast<std::size_t>(state.range(0));
+    std::vector<std::string_view> header{"m", "z", "alpha", "beta", "da", "ds"};
+    header.resize(columns);
+    for (auto _ : state) {
+        const cli::TableLayoutReading reading = cli::layoutFromHeader(header);
+        benchmark::DoNotOptimize(reading.layout.echoedNames.data());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(WideHeaderLayout)->Arg(16384)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -160,7 +160,7 @@ GearRun computeGear(GearInputs inputs) {
     const double x = exactCos(alphaN) * exactSin(beta);
     const CheckedValue a = Asin(x);
     if (!isFinite(x) || !a.ok()) {
-        return fail(baseHelixFault(alphaNDegrees, betaDegrees));
+        return fail(baseHelixFault(alphaNDegrees, betaDegrees, x < 0.0 ? -90.0 : 90.0));
     }
     out.betaB = a.value * radToDeg();
 
@@ -200,6 +200,7 @@ GearRun computeGear(GearInputs inputs) {
     }
     out.gS = gS.value;
     out.L = gA.value - gS.value;
+    out.gA = gA.value;
     out.branch = ProfileBranch::startAndTip;
     return run;
 }

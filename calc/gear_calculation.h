@@ -50,6 +50,7 @@ struct GearResults {
     std::optional<double> pbn;     // base pitch in the normal section
     std::optional<double> gS;      // setting distance: roll length at the start circle
     std::optional<double> L;       // recording length: roll length from start to tip circle
+    std::optional<double> gA;      // roll length at the tip circle; never shown
     std::optional<double> alphaT;  // transverse pressure angle, radians; never shown
     ProfileBranch branch = ProfileBranch::startAndTip;
 };

@@ -65,25 +65,29 @@ GearFault overflowFault(Quantity quantity, InputField field, double fieldValue) 
                 std::string(inputRow(field).label) + " " + textFromNumber(fieldValue)};
 }
 
-GearFault baseHelixFault(double alphaNDegrees, double betaDegrees) {
+GearFault baseHelixFault(double alphaNDegrees, double betaDegrees, double baseHelixDegrees) {
     return {FaultKind::baseHelixUndefined, InputField::helixAngle, Quantity::betaB,
             std::string(inputRow(InputField::pressureAngle).label) + " " +
                 textFromNumber(alphaNDegrees) + "、" +
                 std::string(inputRow(InputField::helixAngle).label) + " " +
                 textFromNumber(betaDegrees) + " 时" + std::string(resultRow(Quantity::betaB).name) +
-                "为 90°，无法计算" + std::string(resultRow(Quantity::betaB).name)};
+                "为 " + textFromNumber(baseHelixDegrees) + "°，无法计算" +
+                std::string(resultRow(Quantity::betaB).name)};
 }
 
 GearFault insideBaseCircleFault(InputField field, double diameter, double db) {
     const bool start = field == InputField::startDiameter;
     const Quantity quantity = start ? Quantity::gS : Quantity::L;
     // The start circle's label names the circle; the tip's, 大径, already
-    // says diameter.
+    // says diameter. The roll length takes the squares, so the test is of
+    // the magnitudes, and a negative diameter is told so.
+    const std::string_view ofMagnitude = diameter < 0.0 || db < 0.0 ? " 的绝对值" : "";
     return {start ? FaultKind::startCircleInsideBaseCircle : FaultKind::tipCircleInsideBaseCircle,
             field, quantity,
             std::string(inputRow(field).label) + (start ? "直径 " : " ") +
-                textFromNumber(diameter) + " 小于" + std::string(resultRow(Quantity::db).name) +
-                " " + textFromNumber(db) + "，无法计算" + std::string(resultRow(quantity).name)};
+                textFromNumber(diameter) + std::string(ofMagnitude) + " 小于" +
+                std::string(resultRow(Quantity::db).name) + " " + textFromNumber(db) +
+                std::string(ofMagnitude) + "，无法计算" + std::string(resultRow(quantity).name)};
 }
 
 }  // namespace involute::calc

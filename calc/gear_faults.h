@@ -9,7 +9,9 @@
 namespace involute::calc {
 
 [[nodiscard]] GearFault overflowFault(Quantity quantity, InputField field, double fieldValue);
-[[nodiscard]] GearFault baseHelixFault(double alphaNDegrees, double betaDegrees);
+// `baseHelixDegrees` is where the arc sine of cos αn · sin β ends, ±90.
+[[nodiscard]] GearFault baseHelixFault(double alphaNDegrees, double betaDegrees,
+                                       double baseHelixDegrees);
 [[nodiscard]] GearFault insideBaseCircleFault(InputField field, double diameter, double db);
 
 }  // namespace involute::calc

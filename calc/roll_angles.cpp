@@ -29,15 +29,15 @@ ProfileAngles profileAngles(const GearResults& results) {
     if (results.alphaT) {
         angles.alphaT = *results.alphaT * radToDeg();
     }
-    if (!results.db || !results.gS || !results.L || results.branch == ProfileBranch::none) {
+    if (!results.db || !results.gS || results.branch == ProfileBranch::none) {
         return angles;
     }
     angles.xiS = rollAngle(*results.gS, *results.db);
-    if (results.branch == ProfileBranch::startOnly) {
+    if (results.branch == ProfileBranch::startOnly || !results.gA) {
         return angles;
     }
-    const double gA = *results.gS + *results.L;
-    angles.xiA = rollAngle(gA, *results.db);
+    // From the tip circle's own roll length: gS + L rounds twice.
+    angles.xiA = rollAngle(*results.gA, *results.db);
     return angles;
 }
 

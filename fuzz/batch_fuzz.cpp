@@ -3,12 +3,16 @@
 // The first byte picks the output format (bit 0: CSV or JSON Lines) and the
 // input's encoding (bits 1 and 2: the bytes as they are, or the bytes taken
 // as UTF-8 and written as GB18030, UTF-16 LE or UTF-16 BE with a byte order
-// mark, bytes that are not UTF-8 kept raw); the rest is the input table.
+// mark, bytes that are not UTF-8 kept raw) and, with bit 3, widens the
+// header by thousands of copies of its last name (bits 4 to 7 say how many),
+// as a sheet of many unnamed or equally named columns has it; the rest is
+// the input table.
 // Whatever the input: the batch either writes one
 // output row per data record of the input, in order, each with a known
 // status, and exits 0 when all are ok and 1 otherwise; or it stops with one
 // clear error naming the line, exit 2, having written no more rows than the
 // input had.
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -56,7 +60,7 @@ bool isKnownStatus(std::string_view status) {
     for (const std::string_view known :
          {"ok", "empty_field", "not_a_number", "out_of_range", "overflow", "base_helix_undefined",
           "start_circle_inside_base_circle", "tip_circle_inside_base_circle", "wrong_field_count",
-          "undecodable_text"}) {
+          "undecodable_text", "unencodable_text"}) {
         if (status == known) {
             return true;
         }
@@ -128,12 +132,32 @@ std::string encodedTable(std::string_view utf8, unsigned form) {
     return table;
 }
 
-std::size_t lineCount(const std::string& text) {
+// Error lines, leaving out the note on columns named like output columns.
+std::size_t errorLineCount(const std::string& text) {
+    std::istringstream in(text);
     std::size_t lines = 0;
-    for (const char c : text) {
-        lines += c == '\n' ? 1 : 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        lines += line.find("与输出列同名") == std::string::npos ? 1 : 0;
     }
     return lines;
+}
+
+// The table with its first line followed by `copies` more of its last name.
+std::string widened(std::string_view table, std::size_t copies) {
+    const std::size_t lineEnd = std::min(table.find_first_of("\r\n"), table.size());
+    const std::string_view header = table.substr(0, lineEnd);
+    const std::size_t nameStart = header.find_last_of(',');
+    const std::string_view name =
+        nameStart == std::string_view::npos ? header : header.substr(nameStart + 1);
+    std::string wide(header);
+    wide.reserve(header.size() + copies * (name.size() + 1) + table.size());
+    for (std::size_t i = 0; i < copies; ++i) {
+        wide += ',';
+        wide += name;
+    }
+    wide += table.substr(lineEnd);
+    return wide;
 }
 
 }  // namespace
@@ -143,8 +167,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const bool json = (data[0] & 1) != 0;
-    const std::string table = encodedTable(
-        std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1), (data[0] >> 1) & 3u);
+    const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const std::string text = (data[0] & 8) != 0
+                                 ? widened(bytes, std::size_t{1000} * ((data[0] >> 4) + 1u))
+                                 : std::string(bytes);
+    const std::string table = encodedTable(text, (data[0] >> 1) & 3u);
 
     std::istringstream in(table);
     std::ostringstream out;
@@ -158,7 +185,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> statuses = json ? jsonStatuses(output) : csvStatuses(output);
 
     if (exit == cli::kExitUsage) {
-        require(lineCount(errors) == 1, "a malformed table gives one error line", errors + table);
+        require(errorLineCount(errors) == 1, "a malformed table gives one error line",
+                errors + table);
         require(statuses.size() <= shape.dataRecords, "no row beyond the input's", table);
         return 0;
     }

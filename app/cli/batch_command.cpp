@@ -16,6 +16,7 @@
 #include "app/cli/table_layout.h"
 #include "app/cli/usage.h"
 #include "app/platform/file_identity.h"
+#include "app/platform/output_file.h"
 #include "app/platform/path_text.h"
 #include "utf8/printable_text.h"
 
@@ -141,12 +142,23 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     const bool fromStandardInput = inputName == "-";
     const std::string source =
         fromStandardInput ? "标准输入" : "“" + utf8::printableText(inputName) + "”";
+    const std::string_view outputName = parsed.values[kOutput].value_or("-");
+    const bool toStandardOutput = outputName == "-";
+    const std::string destination =
+        toStandardOutput ? "标准输出" : "“" + utf8::printableText(outputName) + "”";
     std::ifstream inputFile;
     if (!fromStandardInput) {
         const std::filesystem::path path = platform::pathFromUtf8(inputName);
         std::error_code error;
         if (std::filesystem::is_directory(path, error)) {
             return usageError(streams, "无法读取 " + source + "：这是一个目录");
+        }
+        // Opening a FIFO waits for its writer, which would be this program
+        // itself: refused before either end is opened.
+        const std::optional<platform::FileIdentity> fifo = platform::fifoIdentity(path);
+        if (!toStandardOutput && fifo &&
+            fifo == platform::fifoIdentity(platform::pathFromUtf8(outputName))) {
+            return usageError(streams, "输出文件 " + destination + " 就是输入文件");
         }
         inputFile.open(path, std::ios::binary);
         if (!inputFile) {
@@ -156,10 +168,6 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     std::istream& input = fromStandardInput ? streams.in : inputFile;
 
     // Output, checked before anything is written to it.
-    const std::string_view outputName = parsed.values[kOutput].value_or("-");
-    const bool toStandardOutput = outputName == "-";
-    const std::string destination =
-        toStandardOutput ? "标准输出" : "“" + utf8::printableText(outputName) + "”";
     // Writing onto the input would destroy the rows not yet read and read
     // back the rows written, without end: refused whatever route leads
     // there (a path, a redirection, a symbolic or hard link).
@@ -214,24 +222,39 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
         return kExitUsage;
     }
 
-    std::ofstream outputFile;
+    if (!table.layout.droppedColumns.empty()) {
+        streams.err << "involute batch: " << source << " 的";
+        for (const std::size_t column : table.layout.droppedColumns) {
+            streams.err << (column == table.layout.droppedColumns.front() ? "" : "、") << "第 "
+                        << column + 1 << " 列 “" << utf8::printableText(header[column]) << "”";
+        }
+        streams.err << " 与输出列同名，不再输出（结果重新算出）\n";
+    }
+    std::optional<platform::OutputFile> outputFile;
     if (!toStandardOutput) {
-        outputFile.open(platform::pathFromUtf8(outputName), std::ios::binary | std::ios::trunc);
-        if (!outputFile) {
+        outputFile.emplace(platform::pathFromUtf8(outputName));
+        if (!outputFile->opened()) {
             return usageError(streams, "无法写入 " + destination);
         }
     }
-    const BatchTally tally = writeRows(reader, table.layout, format,
-                                       outputEncoding.value_or(defaultOutputEncoding(reader)),
-                                       toStandardOutput ? streams.out : outputFile);
-    if (!toStandardOutput) {
-        outputFile.close();
-    }
-    if (!tally.written || outputFile.fail()) {
+    // A console shows characters; the encoding is for files and pipes.
+    const bool toConsole = toStandardOutput && streams.outIsConsole;
+    const OutputEncoding encoding =
+        toConsole ? OutputEncoding::utf8 : outputEncoding.value_or(defaultOutputEncoding(reader));
+    const BatchTally tally = writeRows(reader, table.layout, format, encoding,
+                                       outputFile ? outputFile->stream() : streams.out, toConsole);
+    // An output file is put in place only whole: a table that stops short
+    // leaves the previous file as it was.
+    const bool whole = tally.written && tally.stop == CsvReader::Status::end;
+    if (!tally.written || (outputFile && whole && !outputFile->commit())) {
         return writeError(streams, "batch", destination);
     }
     if (tally.stop != CsvReader::Status::end) {
-        return reportReaderStop(tally.stop);
+        const int exit = reportReaderStop(tally.stop);
+        if (outputFile) {
+            streams.err << "involute batch: 没有写出 " << destination << "，它保持原样\n";
+        }
+        return exit;
     }
     if (tally.failedRows > 0) {
         streams.err << "involute batch: " << tally.rows << " 行中有 " << tally.failedRows

@@ -18,6 +18,7 @@
 #include "app/platform/text_encoding.h"
 #include "calc/gear_quantities.h"
 #include "utf8/printable_text.h"
+#include "utf8/utf8.h"
 
 namespace involute::cli {
 
@@ -26,6 +27,7 @@ namespace {
 constexpr std::size_t kBlockBytes = std::size_t{1} << 16;
 constexpr std::string_view kWrongFieldCount = "wrong_field_count";
 constexpr std::string_view kUndecodableText = "undecodable_text";
+constexpr std::string_view kUnencodableText = "unencodable_text";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isBlank(std::string_view text) {
@@ -37,6 +39,23 @@ bool isBlank(std::string_view text) {
         }
     }
     return true;
+}
+
+std::string byteInHex(unsigned char byte) {
+    return "0x" + utf8::hexDigits(byte);
+}
+
+// A code point's hexadecimal digits, at least four, as U+XXXX shows them.
+std::string codePointDigits(char32_t codePoint) {
+    std::string digits;
+    for (int shift = 16; shift >= 0; shift -= 8) {
+        const auto byte =
+            static_cast<unsigned char>((codePoint >> static_cast<unsigned>(shift)) & 0xFFU);
+        if (shift < 16 || byte != 0) {
+            digits += utf8::hexDigits(byte);
+        }
+    }
+    return digits;
 }
 
 // How one row came out: status "ok", a fault code, or wrong_field_count.
@@ -134,7 +153,8 @@ class RowWriter {
 };
 
 // Collects output and hands it to the stream in large blocks, converted to
-// the output's encoding.
+// the output's encoding a row at a time, so that a row holding a character
+// the encoding lacks can fail alone.
 class BlockWriter {
   public:
     BlockWriter(std::ostream& out, OutputEncoding encoding) : out_(out) {
@@ -142,13 +162,54 @@ class BlockWriter {
         if (encoding == OutputEncoding::gb18030) {
             encoder_ = std::make_unique<platform::TextConverter>(TextEncoding::utf8,
                                                                  TextEncoding::gb18030);
-            encoded_.reserve(2 * kBlockBytes);
         } else if (encoding == OutputEncoding::utf8WithByteOrderMark) {
             block_ += kByteOrderMark;
         }
     }
 
-    std::string& block() { return block_; }
+    // Appends `text` (UTF-8) in the output's encoding; false, with nothing
+    // appended, when a character of it has no form there. glibc's GB18030
+    // lacks some private-use characters.
+    bool append(std::string_view text) {
+        if (!encoder_) {
+            block_ += text;
+            return true;
+        }
+        const std::size_t start = block_.size();
+        for (;;) {
+            const std::size_t euro = text.find(platform::kEuroSign);
+            const std::string_view piece = text.substr(0, euro);
+            if (encoder_->convert(piece, block_).converted != piece.size()) {
+                block_.resize(start);
+                return false;
+            }
+            if (euro == std::string_view::npos) {
+                return true;
+            }
+            block_ += platform::kGbkEuroByte;
+            text.remove_prefix(euro + platform::kEuroSign.size());
+        }
+    }
+
+    // `text` with each character the output's encoding lacks written as
+    // \uXXXX, and the first such character.
+    std::string encodable(std::string_view text, std::optional<char32_t>& firstLacking) {
+        std::string shown;
+        for (std::size_t at = 0; at < text.size();) {
+            const utf8::Character character = utf8::firstCharacter(text.substr(at));
+            const std::string_view bytes = text.substr(at, character.length);
+            at += character.length;
+            probe_.clear();
+            if (!encoder_ || character.codePoint < 0x80 ||
+                encoder_->convert(bytes, probe_).converted == bytes.size()) {
+                shown += bytes;
+                continue;
+            }
+            firstLacking = firstLacking.value_or(character.codePoint);
+            shown += "\\u" + codePointDigits(character.codePoint);
+        }
+        return shown;
+    }
 
     // Writes the block once it is full; false when the stream failed.
     bool pass() {
@@ -162,17 +223,7 @@ class BlockWriter {
 
   private:
     bool write() {
-        std::string_view bytes = block_;
-        if (encoder_) {
-            // Every row is UTF-8 and GB18030 holds all of Unicode, so the
-            // whole block converts.
-            encoded_.clear();
-            if (encoder_->convert(block_, encoded_).converted != block_.size()) {
-                return false;
-            }
-            bytes = encoded_;
-        }
-        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out_.write(block_.data(), static_cast<std::streamsize>(block_.size()));
         block_.clear();
         return static_cast<bool>(out_);
     }
@@ -180,12 +231,8 @@ class BlockWriter {
     std::ostream& out_;
     std::unique_ptr<platform::TextConverter> encoder_;  // none for UTF-8
     std::string block_;
-    std::string encoded_;
+    std::string probe_;
 };
-
-std::string byteInHex(unsigned char byte) {
-    return "0x" + utf8::hexDigits(byte);
-}
 
 // Line breaks in a field's text before `end`: CRLF, LF and CR each count once.
 std::size_t lineBreaks(std::string_view text) {
@@ -211,16 +258,8 @@ bool isBlankRecord(const CsvReader& reader) {
 }
 
 OutputEncoding defaultOutputEncoding(const CsvReader& reader) {
-    switch (reader.encoding()) {
-        case TextEncoding::gb18030:
-            return OutputEncoding::gb18030;
-        case TextEncoding::utf16le:
-        case TextEncoding::utf16be:
-            return OutputEncoding::utf8WithByteOrderMark;
-        case TextEncoding::utf8:
-            break;
-    }
-    return reader.hadByteOrderMark() ? OutputEncoding::utf8WithByteOrderMark : OutputEncoding::utf8;
+    return reader.encoding() == TextEncoding::gb18030 ? OutputEncoding::gb18030
+                                                      : OutputEncoding::utf8WithByteOrderMark;
 }
 
 std::optional<UndecodableField> undecodableField(const CsvReader& reader) {
@@ -248,17 +287,50 @@ std::string undecodableProblem(const UndecodableField& found, TextEncoding encod
            " 列的字节 " + byteInHex(found.byte) + " 不是 " + name + " 编码的文字";
 }
 
+// The cell whose text `writer` cannot encode, as the outcome of its row; the
+// cells and the message as the output can hold them.
+RowOutcome unencodableOutcome(BlockWriter& writer, const TableLayout& layout, std::size_t line,
+                              std::vector<std::string_view>& cells,
+                              std::vector<std::string>& shownCells, std::string& problem) {
+    std::optional<char32_t> lacking;
+    std::optional<std::string_view> field;
+    shownCells.clear();
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        const bool found = lacking.has_value();
+        shownCells.push_back(writer.encodable(cells[column], lacking));
+        for (std::size_t i = 0; i < layout.inputColumns.size() && !found && lacking; ++i) {
+            if (layout.inputColumns[i] == column) {
+                field = calc::kInputRows[i].key;
+            }
+        }
+    }
+    cells.assign(shownCells.begin(), shownCells.end());
+    problem = "第 " + std::to_string(line) + " 行的字符 U+" + codePointDigits(lacking.value_or(0)) +
+              " 无法写成 GB18030 编码，在这一行中写作 \\u" + codePointDigits(lacking.value_or(0));
+    return {kUnencodableText, field, problem};
+}
+
 BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat format,
-                     OutputEncoding encoding, std::ostream& out) {
+                     OutputEncoding encoding, std::ostream& out, bool toTerminal) {
     BatchTally tally;
     BlockWriter writer(out, format == BatchFormat::csv ? encoding : OutputEncoding::utf8);
-    const RowWriter rows(format, layout);
-    rows.appendHeader(writer.block());
+    TableLayout shownLayout = layout;
+    if (toTerminal) {
+        for (std::string& name : shownLayout.echoedNames) {
+            name = utf8::printableText(name);
+        }
+    }
+    const RowWriter rows(format, shownLayout);
+    std::string row;
+    rows.appendHeader(row);
+    std::optional<char32_t> lackingInHeader;
+    tally.written = writer.append(writer.encodable(row, lackingInHeader));
 
     std::string problem;
     std::array<std::string_view, 6> texts;
     std::vector<std::string_view> cells;
     std::vector<std::string> shownCells;
+    std::vector<std::string> terminalCells;
     while (tally.written && (tally.stop = reader.next()) == CsvReader::Status::record) {
         if (isBlankRecord(reader)) {
             continue;
@@ -298,11 +370,28 @@ BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat f
                            calc::inputRow(report.fault->field).key, report.fault->message};
             }
         }
+        if (toTerminal) {
+            terminalCells.clear();
+            for (const std::string_view cell : cells) {
+                terminalCells.push_back(utf8::printableText(cell));
+            }
+            cells.assign(terminalCells.begin(), terminalCells.end());
+        }
+        row.clear();
+        rows.appendRow(row, reader.recordLine(), cells, report, outcome);
+        if (!writer.append(row)) {
+            outcome =
+                unencodableOutcome(writer, layout, reader.recordLine(), cells, shownCells, problem);
+            report = {};
+            row.clear();
+            rows.appendRow(row, reader.recordLine(), cells, report, outcome);
+            // Every character left has a form in the encoding.
+            tally.written = writer.append(row);
+        }
         if (outcome.status != "ok") {
             ++tally.failedRows;
         }
-        rows.appendRow(writer.block(), reader.recordLine(), cells, report, outcome);
-        tally.written = writer.pass();
+        tally.written = tally.written && writer.pass();
     }
     tally.written = tally.written && writer.finish();
     return tally;

@@ -17,11 +17,11 @@ enum class BatchFormat { csv, json };
 // The encoding of a CSV output; JSON Lines are always UTF-8.
 enum class OutputEncoding { utf8, utf8WithByteOrderMark, gb18030 };
 
-// By default a CSV output is in the input's encoding family, so that it opens
-// where the table came from: GB18030 for GB18030 (Chinese Excel's "CSV"), and
-// UTF-8 with a byte order mark when the input had one. UTF-16 (Excel's
-// "Unicode text") gives UTF-8 with a byte order mark, which Excel reads back
-// as Unicode and every CSV tool reads too. Known once the header is read.
+// By default a CSV output is GB18030 for GB18030 input (Chinese Excel's
+// "CSV" opens where it came from) and UTF-8 with a byte order mark for all
+// else: Chinese Excel reads a CSV without one in code page 936, and
+// LibreOffice, pandas and Python's csv read the mark. Known once the header
+// is read.
 [[nodiscard]] OutputEncoding defaultOutputEncoding(const CsvReader& reader);
 
 // The first field of the current record holding a byte that is not text in
@@ -48,9 +48,15 @@ struct BatchTally {
 
 // Writes the output header, then reads the records after the input header,
 // computes each and writes its row, a CSV output in `encoding`. A record
-// holding an undecodable byte fails alone, with the byte shown as \xNN.
+// holding an undecodable byte fails alone, with the byte shown as \xNN, and
+// so does one holding a character the output's encoding lacks, shown as
+// \uXXXX (status unencodable_text).
 // Output goes to `out` in large blocks.
+// When `toTerminal`, the cells and names echoed show control characters
+// escaped as messages do (\x1B), so a table cannot drive the terminal;
+// files and pipes get the bytes as they are.
 [[nodiscard]] BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat format,
-                                   OutputEncoding encoding, std::ostream& out);
+                                   OutputEncoding encoding, std::ostream& out,
+                                   bool toTerminal = false);
 
 }  // namespace involute::cli

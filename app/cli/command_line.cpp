@@ -53,8 +53,12 @@ int runCommandLine(int argc, char** argv) {
     if (atStart.outputClosed) {
         standard.out().setstate(std::ios::badbit);
     }
-    const Streams streams{standard.in(), standard.out(), standard.err(),
-                          platform::regularFileIdentity(0), platform::regularFileIdentity(1)};
+    const Streams streams{standard.in(),
+                          standard.out(),
+                          standard.err(),
+                          platform::regularFileIdentity(0),
+                          platform::regularFileIdentity(1),
+                          standard.outIsConsole()};
     return runCommandLine(words, streams);
 }
 

@@ -22,6 +22,9 @@ struct Streams {
     // own input; nothing for terminals, pipes, devices and in-memory streams.
     std::optional<platform::FileIdentity> inFile{};
     std::optional<platform::FileIdentity> outFile{};
+    // Whether `out` shows on a terminal or console: it gets text as UTF-8
+    // characters whatever encoding a file would be written in.
+    bool outIsConsole = false;
 };
 
 // `words` are the arguments after the program name, subcommand first.

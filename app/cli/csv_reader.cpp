@@ -87,13 +87,18 @@ CsvReader::Status CsvReader::next() {
     std::size_t quoteLine = 0;  // where the open quoted field began
     bool sawAnything = false;
 
+    // The limit holds to the byte, whichever piece of the input the record
+    // grows in.
+    const auto tooLong = [&] { return text_.size() + fieldEnds_.size() > maxRecordBytes_; };
+    const auto refuseTooLong = [&] {
+        return malformed(recordLine_, "记录超过 " + std::to_string(maxRecordBytes_ >> 10) + " KiB" +
+                                          (state == State::quoted ? "，可能是引号没有闭合" : ""));
+    };
     for (;;) {
+        if (tooLong()) {
+            return refuseTooLong();
+        }
         if (pos_ == end_) {
-            if (text_.size() + fieldEnds_.size() > maxRecordBytes_) {
-                return malformed(recordLine_,
-                                 "记录超过 " + std::to_string(maxRecordBytes_ >> 10) + " KiB" +
-                                     (state == State::quoted ? "，可能是引号没有闭合" : ""));
-            }
             if (!refill()) {
                 finished_ = true;
                 if (input_.readFailed()) {
@@ -134,6 +139,9 @@ CsvReader::Status CsvReader::next() {
                                    [](char c) { return c == '"' || c == '\n' || c == '\r'; });
             text_.append(begin, special);
             pos_ += static_cast<std::size_t>(special - begin);
+            if (tooLong()) {
+                return refuseTooLong();
+            }
             if (special == stop) {
                 continue;
             }

@@ -33,12 +33,28 @@ void appendUndecodable(std::string& text, std::string_view bytes) {
     }
 }
 
-// Whether `bytes` are UTF-8, allowing a character cut off at the end when
-// more of the input follows.
+// Whether `bytes` read as UTF-8: its multi-byte characters outnumber the
+// bytes that are not UTF-8. A UTF-8 table with a stray byte keeps its good
+// rows; GBK text, whose byte pairs seldom happen to form UTF-8, does not pass
+// (about one character in seven does). A character cut off at the end, when
+// more of the input follows, counts as neither.
 bool looksLikeUtf8(std::string_view bytes, bool complete) {
-    const std::size_t malformed = utf8::firstMalformed(bytes);
-    return malformed == std::string_view::npos ||
-           (!complete && utf8::isTruncatedCharacter(bytes.substr(malformed)));
+    std::size_t characters = 0;
+    std::size_t malformed = 0;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::string_view rest = bytes.substr(at);
+        const utf8::Character character = utf8::firstCharacter(rest);
+        if (character.valid) {
+            characters += character.length > 1 ? 1 : 0;
+            at += character.length;
+        } else if (!complete && utf8::isTruncatedCharacter(rest)) {
+            break;
+        } else {
+            ++malformed;
+            ++at;
+        }
+    }
+    return malformed == 0 || characters > malformed;
 }
 
 unsigned hexValue(char c) {
@@ -135,6 +151,11 @@ void DecodedInput::convert(std::string& text) {
         }
         if (!undecodable && !inputEnded_) {
             return;  // a character cut off by the chunk's end: the next fill completes it
+        }
+        if (encoding_ == TextEncoding::gb18030 && rest[converted] == platform::kGbkEuroByte) {
+            text += platform::kEuroSign;
+            ++consumed_;
+            continue;
         }
         // Undecodable, or cut off by the end of the input itself.
         const std::size_t skipped = std::min(unit, bytes_.size() - consumed_);

@@ -1,13 +1,16 @@
 #include "app/cli/help_text.h"
 
+#include <string>
+
+#include "app/platform/window_usage.h"
+
 namespace involute::cli {
 
-std::string_view helpText() {
-    return R"(involute：斜齿及直齿渐开线圆柱齿轮的几何计算
+namespace {
 
-用法：
-  involute [Qt 选项]                         打开计算窗口（需要图形显示）
-  involute calc [选项]                       计算一个齿轮
+constexpr std::string_view kTitle = "involute：斜齿及直齿渐开线圆柱齿轮的几何计算\n\n用法：\n";
+
+constexpr std::string_view kCommands = R"(  involute calc [选项]                       计算一个齿轮
   involute batch [文件|-] [-f csv|json] [-o 输出文件]
                                              逐行计算 CSV 表中的齿轮
   involute --help | --version
@@ -34,33 +37,46 @@ calc 的输出：
 batch：
   读取 CSV 文件（RFC 4180）；省略文件或写 - 时读标准输入。字段用逗号、
   制表符或分号分隔，按表头一行中用得最多的一种。编码按 BOM 判断（UTF-8、
-  UTF-16 LE/BE），没有 BOM 时前 64 KiB 是 UTF-8 就按 UTF-8，否则按 GB18030
-  （含 GBK，中文 Excel 存的 CSV）；以后不再改变。无法解码的字节使所在行
-  失败（status 为 undecodable_text，信息中指出行和列），不会被替换。
+  UTF-16 LE/BE），没有 BOM 时看前 64 KiB：其中的 UTF-8 多字节字符多于不是
+  UTF-8 的字节就按 UTF-8，否则按 GB18030（含 GBK，中文 Excel 存的 CSV，
+  字节 0x80 为欧元符号，与 Windows 代码页 936 相同）；以后不再改变。无法解码的
+  字节使所在行失败（status 为 undecodable_text，信息中指出行和列），
+  不会被替换。
   表头须含六个输入列，顺序不限，列名用 calc 的长选项名（如 module、
   tip-diameter 或 tip_diameter）、短名（m、z、alpha、beta、da、ds）
   或窗口中的名称（模数、齿数、压力角、螺旋角、大径、渐开线起始圆）。
   每个数据行输出一行，顺序与输入相同：line（输入中的行号），六个输入，
-  其他输入列（与输出列同名的除外；重名的列从第二个起依次改名为
-  名称_2、名称_3……），上述结果，status（ok 或错误代码），
+  其他输入列（与输出列同名的除外，标准错误中会说明；重名的列从第二个
+  起依次改名为名称_2、名称_3……；写到终端时控制字符显示为 \x1B 等），
+  上述结果，status（ok 或错误代码），
   field（出错的输入）和 message（错误信息）。出错的行不影响其他行；
-  全空的行跳过。CSV 输出用逗号分隔，编码默认与输入同类：GB18030 输入写
-  GB18030，带 BOM 的 UTF-8 写带 BOM 的 UTF-8，UTF-16 输入写带 BOM 的 UTF-8，
-  其余写 UTF-8；JSON 输出总是 UTF-8。
+  全空的行跳过。CSV 输出用逗号分隔，编码默认为：GB18030 输入写 GB18030
+  （欧元符号写作 0x80），其余写带 BOM 的 UTF-8（中文 Excel 能正确打开）；
+  GB18030 写不出的字符使所在行失败（status 为 unencodable_text），
+  该字符写作 \uXXXX。JSON 输出总是 UTF-8。写到终端（控制台）时总是
+  显示文字本身，不论输出编码。
   一条记录（含引号内的换行）最长 1 MiB，更长的多半是引号没有闭合，
   报错停止。输出不能写到输入文件上（经链接或重定向也不行）。
   -f, --format csv|json                      输出格式，默认 csv；json 为每行一个对象
-  -o, --output 文件                          写入文件，默认写到标准输出
+  -o, --output 文件                          写入文件，默认写到标准输出；先写临时文件，
+                                             写完才替换原文件，出错或被中断时原文件不变
   -e, --encoding utf-8|gb18030|gbk|utf-16le|utf-16be
                                              输入的编码，不按 BOM 和内容判断
       --output-encoding utf-8|utf-8-bom|gb18030
-                                             CSV 输出的编码
+                                             CSV 输出的编码；utf-8 不带 BOM
 
 退出状态：
   0 全部算出；1 计算失败或有行失败；
   2 用法错误、文件无法读写（包括写入输出时出错）、不是有效的 CSV 表，
     或没有可用的图形显示。
 )";
+
+}  // namespace
+
+std::string_view helpText() {
+    static const std::string text =
+        std::string(kTitle) + std::string(platform::windowUsage()) + std::string(kCommands);
+    return text;
 }
 
 std::string_view versionText() {

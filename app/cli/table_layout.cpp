@@ -1,7 +1,8 @@
 #include "app/cli/table_layout.h"
 
-#include <algorithm>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "calc/gear_quantities.h"
 #include "calc/number_text.h"
@@ -55,32 +56,56 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
 }
 
-// `name`, or when an earlier echoed column has it, `name_2`, `name_3`, ...:
-// JSON readers keep only the last of two equal keys.
-std::string uniqueName(std::string_view name, const std::vector<std::string>& taken) {
-    const auto isTaken = [&taken](std::string_view candidate) {
-        return isOutputColumnName(trimmed(candidate)) ||
-               std::find(taken.begin(), taken.end(), candidate) != taken.end();
-    };
-    std::string unique(name);
-    for (int suffix = 2; isTaken(unique); ++suffix) {
-        unique = std::string(name) + "_" + std::to_string(suffix);
+// The names echoed columns go out under: each column's own, or when an
+// earlier echoed column or an output column has it, `name_2`, `name_3`, ...:
+// JSON readers keep only the last of two equal keys. A counter per name keeps
+// a header of thousands of equal (or empty) names linear.
+class EchoedNames {
+  public:
+    std::string unique(std::string_view name) {
+        std::string candidate(name);
+        if (isTaken(candidate)) {
+            std::size_t& suffix = nextSuffix_.try_emplace(candidate, 2).first->second;
+            do {
+                candidate = std::string(name) + "_" + std::to_string(suffix++);
+            } while (isTaken(candidate));
+        }
+        taken_.insert(candidate);
+        return candidate;
     }
-    return unique;
-}
+
+  private:
+    [[nodiscard]] bool isTaken(const std::string& candidate) const {
+        return isOutputColumnName(trimmed(candidate)) || taken_.contains(candidate);
+    }
+
+    std::unordered_set<std::string> taken_;
+    std::unordered_map<std::string, std::size_t> nextSuffix_;
+};
 
 // Why the six inputs could not all be found, with a hint at the likely cause.
 std::string missingInputsProblem(std::span<const std::string_view> header,
                                  const std::array<std::optional<std::size_t>, 6>& found) {
     std::string problem;
-    // The reader decodes the text and finds the separator itself, so a wrong
-    // encoding or separator cannot be the cause.
+    // The reader finds the separator itself, so a wrong separator cannot be
+    // the cause; an encoding it could not tell can.
     bool allNumbers = true;
     for (const std::string_view cell : header) {
         allNumbers = allNumbers && calc::numberFromText(cell).ok();
     }
     if (allNumbers) {
         problem = "这一行像是数据：文件缺少表头。";
+    }
+    // UTF-16 without a byte order mark reads as UTF-8 with a NUL beside
+    // every ASCII letter, and so does UTF-32, with or without one.
+    bool hasNul = false;
+    for (const std::string_view cell : header) {
+        hasNul = hasNul || cell.find('\0') != std::string_view::npos;
+    }
+    if (hasNul) {
+        problem =
+            "表头中有 NUL 字符：文件可能是没有 BOM 的 UTF-16（可用 --encoding utf-16le 或 "
+            "utf-16be 指定）或 UTF-32（不支持，请另存为 UTF-8）。";
     }
     problem += "表头缺少";
     bool first = true;
@@ -133,12 +158,15 @@ TableLayoutReading layoutFromHeader(std::span<const std::string_view> header) {
     layout.columnCount = header.size();
 
     std::array<std::optional<std::size_t>, 6> found;
+    EchoedNames echoedNames;
     for (std::size_t column = 0; column < header.size(); ++column) {
         const std::optional<std::size_t> input = inputNamed(header[column]);
         if (!input) {
-            if (!isOutputColumnName(trimmed(header[column]))) {
+            if (isOutputColumnName(trimmed(header[column]))) {
+                layout.droppedColumns.push_back(column);
+            } else {
                 layout.echoedColumns.push_back(column);
-                layout.echoedNames.push_back(uniqueName(header[column], layout.echoedNames));
+                layout.echoedNames.push_back(echoedNames.unique(header[column]));
             }
             continue;
         }

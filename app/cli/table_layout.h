@@ -16,6 +16,9 @@ struct TableLayout {
     // Other columns, echoed in the output under their own names.
     std::vector<std::size_t> echoedColumns;
     std::vector<std::string> echoedNames;
+    // Columns named like output columns, results of an earlier run: left
+    // out, as the output computes them anew.
+    std::vector<std::size_t> droppedColumns;
 };
 
 struct TableLayoutReading {

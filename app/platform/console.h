@@ -24,6 +24,9 @@ class StandardStreams {
     [[nodiscard]] std::istream& in() const;
     [[nodiscard]] std::ostream& out() const;
     [[nodiscard]] std::ostream& err() const;
+    // Whether standard output shows on a terminal (a console on Windows),
+    // which takes characters, not the bytes of a file's encoding.
+    [[nodiscard]] bool outIsConsole() const;
 
   private:
     struct Consoles;  // what a system keeps while the streams are prepared

@@ -1,5 +1,7 @@
 // A POSIX terminal takes UTF-8 bytes as they are; the streams need only stop
 // waiting on C stdio, which nothing here uses.
+#include <unistd.h>
+
 #include <iostream>
 
 #include "app/platform/console.h"
@@ -15,6 +17,14 @@ StandardStreams::StandardStreams() {
 
 StandardStreams::~StandardStreams() {
     std::cout.flush();
+}
+
+}  // namespace involute::platform
+
+namespace involute::platform {
+
+bool StandardStreams::outIsConsole() const {
+    return isatty(1) != 0;
 }
 
 }  // namespace involute::platform

@@ -131,3 +131,11 @@ StandardStreams::~StandardStreams() {
 }
 
 }  // namespace involute::platform
+
+namespace involute::platform {
+
+bool StandardStreams::outIsConsole() const {
+    return consoles_->out != nullptr;
+}
+
+}  // namespace involute::platform

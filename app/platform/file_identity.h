@@ -28,4 +28,9 @@ struct FileIdentity {
 // regular file is there.
 [[nodiscard]] std::optional<FileIdentity> regularFileIdentity(const std::filesystem::path& path);
 
+// The identity of the FIFO at `path`, found without opening it (opening one
+// waits for the other end); nothing for anything else, and always nothing on
+// Windows, whose file systems hold no FIFOs.
+[[nodiscard]] std::optional<FileIdentity> fifoIdentity(const std::filesystem::path& path);
+
 }  // namespace involute::platform

@@ -24,6 +24,15 @@ std::optional<FileIdentity> regularFileIdentity(int descriptor) {
     return identityOfRegular(status);
 }
 
+std::optional<FileIdentity> fifoIdentity(const std::filesystem::path& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISFIFO(status.st_mode)) {
+        return std::nullopt;
+    }
+    return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
+                        static_cast<std::uint64_t>(status.st_ino)};
+}
+
 std::optional<FileIdentity> regularFileIdentity(const std::filesystem::path& path) {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0) {

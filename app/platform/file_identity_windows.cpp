@@ -46,4 +46,8 @@ std::optional<FileIdentity> regularFileIdentity(const std::filesystem::path& pat
     return identity;
 }
 
+std::optional<FileIdentity> fifoIdentity(const std::filesystem::path& /*path*/) {
+    return std::nullopt;
+}
+
 }  // namespace involute::platform

@@ -17,6 +17,13 @@ namespace involute::platform {
 
 enum class TextEncoding { utf8, gb18030, utf16le, utf16be };
 
+// Byte 0x80 is "€" in Windows' code page 936, and Chinese Excel writes it
+// so, but GB18030 has no single-byte character there (its € is A2 E3). GBK
+// and GB18030 tables are read and written with the Windows meaning; the
+// converters below keep to the standard and leave that to their callers.
+inline constexpr char kGbkEuroByte = '\x80';
+inline constexpr std::string_view kEuroSign = "\u20AC";
+
 // Converts a stream of text piece by piece, from one encoding to another.
 class TextConverter {
   public:

@@ -20,7 +20,9 @@ const std::string kExampleResultsJson =
 const std::string kNoResultsJson =
     R"("d":null,"db":null,"beta_b":null,"p_bn":null,"g_s":null,"L":null,)"
     R"("alpha_t":null,"xi_s":null,"xi_a":null)";
+// A CSV output is UTF-8 with a byte order mark unless the input is GB18030.
 const std::string kOutputHeader =
+    "\xEF\xBB\xBF"
     "line,module,teeth,pressure_angle,helix_angle,tip_diameter,start_diameter,"
     "d,db,beta_b,p_bn,g_s,L,alpha_t,xi_s,xi_a,status,field,message\r\n";
 const std::string kSeeHelp = "用 involute --help 查看用法\n";
@@ -115,6 +117,7 @@ TEST(Batch, MixedTableAsJsonLines) {
 struct HeaderCase {
     const char* name;
     std::string table;
+    std::string err{};
 };
 
 void PrintTo(const HeaderCase& row, std::ostream* os) {
@@ -127,7 +130,7 @@ TEST_P(HeaderNames, FindTheSixInputsInAnyOrder) {
     const CommandResult result = runCommand({"batch"}, GetParam().table);
     EXPECT_EQ(result.out,
               kOutputHeader + "2,2.25,25,20,25,65.7,57.9," + kExampleResults + ",ok,,\r\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, GetParam().err);
     EXPECT_EQ(result.status, 0);
 }
 
@@ -152,7 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"ResultsOfAnEarlierRunAreRecomputed",
                    "line,module,teeth,pressure_angle,helix_angle,tip_diameter,start_diameter,"
                    "d,status\n"
-                   "2,2.25,25,20,25,65.7,57.9,1,stale\n"}),
+                   "2,2.25,25,20,25,65.7,57.9,1,stale\n",
+                   "involute batch: 标准输入 的第 1 列 “line”、第 8 列 “d”、第 9 列 “status” "
+                   "与输出列同名，不再输出（结果重新算出）\n"}),
     [](const auto& row) { return row.param.name; });
 
 TEST(Batch, LineNumbersCountTheHeaderAndSkippedLines) {
@@ -178,7 +183,7 @@ TEST(Batch, RepeatedColumnNamesAreMadeUnique) {
     const CommandResult csv = runCommand({"batch"}, table);
     EXPECT_EQ(
         csv.out.substr(0, csv.out.find("\r\n")),
-        "line,module,teeth,pressure_angle,helix_angle,tip_diameter,start_diameter,"
+        "\xEF\xBB\xBFline,module,teeth,pressure_angle,helix_angle,tip_diameter,start_diameter,"
         "note,note_2,note_2_2,,d,db,beta_b,p_bn,g_s,L,alpha_t,xi_s,xi_a,status,field,message");
 }
 
@@ -213,6 +218,12 @@ const std::string kHeaderRequirement =
     " 列。表头须含 module、teeth、pressure_angle、helix_angle、tip_diameter、start_diameter "
     "六列（或窗口中的名称 模数、齿数、压力角、螺旋角、大径、渐开线起始圆），顺序不限\n";
 
+const std::string kNulInHeader =
+    "involute batch: 标准输入 第 1 行：表头中有 NUL 字符：文件可能是没有 BOM 的 UTF-16（可用 "
+    "--encoding utf-16le 或 utf-16be 指定）或 UTF-32（不支持，请另存为 UTF-8）。表头缺少 模数 "
+    "(module)、齿数 (teeth)、压力角 (pressure_angle)、螺旋角 (helix_angle)、大径 "
+    "(tip_diameter)、渐开线起始圆 (start_diameter)";
+
 INSTANTIATE_TEST_SUITE_P(
     Batch, MalformedTable,
     ::testing::Values(
@@ -228,6 +239,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "模数 (module)、齿数 (teeth)、压力角 (pressure_angle)、螺旋角 "
                       "(helix_angle)、大径 (tip_diameter)、渐开线起始圆 (start_diameter)" +
                           kHeaderRequirement},
+        MalformedCase{"Utf16WithoutByteOrderMark", std::string("m\0,\0z\0\n\0", 8), "",
+                      kNulInHeader + kHeaderRequirement},
+        MalformedCase{"Utf32LittleEndianByteOrderMark",
+                      std::string("\xFF\xFE\0\0m\0\0\0,\0\0\0z\0\0\0\n\0\0\0", 16), "",
+                      kNulInHeader + kHeaderRequirement},
         MalformedCase{
             "SameInputTwice", "m,z,alpha,beta,da,ds,模数\n", "",
             "involute batch: 标准输入 第 1 行：表头第 1 列 “m” 和第 7 列 “模数” 都是模数\n"},

@@ -155,6 +155,17 @@ TEST(CsvRead, RecordsCrossReadBlocks) {
     EXPECT_EQ(reading.records, expected);
 }
 
+// Exactly the limit: a record of it is read, one byte more is not, wherever
+// the reader's pieces of the input end.
+TEST(CsvRead, RecordLimitIsExact) {
+    constexpr std::size_t kLimit = 100000;
+    const std::string fits = std::string(kLimit - 2, 'x') + ",y\n";
+    EXPECT_EQ(readAll(fits, kLimit).last, CsvReader::Status::end);
+    const Reading longer = readAll("z" + fits, kLimit);
+    EXPECT_EQ(longer.last, CsvReader::Status::malformed);
+    EXPECT_EQ(longer.problem, "记录超过 97 KiB");
+}
+
 TEST(CsvRead, AnOpenQuoteCannotSwallowALongFile) {
     std::string bytes = "a\n\"";
     bytes.append(300000, 'x');

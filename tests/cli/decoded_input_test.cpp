@@ -84,9 +84,16 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"Utf8MarkByteItself", TextEncoding::utf8, "\xFF",
                    "\xFF"
                    "FF"},
-        DecodeCase{"Gb18030StrayByte", TextEncoding::gb18030, "\xD6\xD0\x80z",
+        DecodeCase{"Gb18030StrayByte", TextEncoding::gb18030, "\xD6\xD0\xFFz",
                    "中\xFF"
-                   "80z"},
+                   "FFz"},
+        // Code page 936's euro sign, as Chinese Excel writes it.
+        DecodeCase{"GbkEuroSign", TextEncoding::gb18030, "\x80\xD6\xD0\x80", "€中€"},
+        DecodeCase{"GbkWithEuroSignFound", std::nullopt, "\xD6\xD0,\x80", "中,€"},
+        // A UTF-8 table with one stray byte stays UTF-8: only that byte is undecodable.
+        DecodeCase{"Utf8WithAStrayByte", std::nullopt, "齿轮\nbad\x80x\n",
+                   "齿轮\nbad\xFF"
+                   "80x\n"},
         DecodeCase{"Utf16LoneSurrogate", TextEncoding::utf16le, std::string("\x00\xD8\x41\x00", 4),
                    "\xFF"
                    "00\xFF"

@@ -106,13 +106,33 @@ INSTANTIATE_TEST_SUITE_P(
                      {"-f", "json"},
                      recoded(kOneGear, "UTF-8", "GBK"),
                      kOneGearJson},
-        EncodingCase{"Gb18030FourByteCharacter",
+        EncodingCase{
+            "Gb18030FourByteCharacter",
+            {},
+            recoded("m,z,alpha,beta,da,ds,备注\r\n2.25,25,20,25,65.7,57.9,𠀀€\r\n", "UTF-8",
+                    "GB18030"),
+            recoded(kOutputColumns + "备注," + kResultColumns + "2,2.25,25,20,25,65.7,57.9,𠀀",
+                    "UTF-8", "GB18030") +
+                "\x80," + kExampleResults + ",ok,,\r\n"},
+        // Code page 936's euro sign, as Chinese Excel writes it, is read and
+        // written back as the same byte.
+        EncodingCase{"GbkEuroSignRoundTrips",
                      {},
-                     recoded("m,z,alpha,beta,da,ds,备注\r\n2.25,25,20,25,65.7,57.9,𠀀€\r\n",
-                             "UTF-8", "GB18030"),
-                     recoded(kOutputColumns + "备注," + kResultColumns +
-                                 "2,2.25,25,20,25,65.7,57.9,𠀀€," + kExampleResults + ",ok,,\r\n",
-                             "UTF-8", "GB18030")},
+                     recoded("m,z,alpha,beta,da,ds,价格\r\n", "UTF-8", "GBK") +
+                         "2.25,25,20,25,65.7,57.9,\x80"
+                         "5\r\n",
+                     recoded(kOutputColumns + "价格," + kResultColumns, "UTF-8", "GB18030") +
+                         "2,2.25,25,20,25,65.7,57.9,\x80"
+                         "5," +
+                         kExampleResults + ",ok,,\r\n"},
+        EncodingCase{"GbkEuroSignToJson",
+                     {"-f", "json"},
+                     recoded("m,z,alpha,beta,da,ds,备注\r\n", "UTF-8", "GBK") +
+                         "2.25,25,20,25,65.7,57.9,\xD6\xD0\xCE\xC4\x80\r\n",
+                     std::string(kOneGearJson).replace(kOneGearJson.find("中文") + 6, 0, "€")},
+        // Notepad, pandas and most scripts write UTF-8 without a mark, which
+        // Chinese Excel would read in code page 936 unless the output has one.
+        EncodingCase{"Utf8GivesUtf8WithByteOrderMark", {}, kOneGear, kByteOrderMark + kOneGearOut},
         EncodingCase{"ExcelUnicodeTextGivesUtf8WithByteOrderMark",
                      {},
                      "\xFF\xFE" + recoded(kUnicodeText, "UTF-8", "UTF-16LE"),
@@ -126,12 +146,12 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"SemicolonSeparated",
                      {},
                      "m;z;alpha;beta;da;ds;备注\n2.25;25;20;25;65.7;57.9;中文\n",
-                     kOneGearOut},
+                     kByteOrderMark + kOneGearOut},
         EncodingCase{"CommaWinsATie",
                      {},
                      "m,z,alpha,beta,da,ds,\"a;b\tc\"\n2.25,25,20,25,65.7,57.9,;\n",
-                     kOutputColumns + "a;b\tc," + kResultColumns + "2,2.25,25,20,25,65.7,57.9,;," +
-                         kExampleResults + ",ok,,\r\n"},
+                     kByteOrderMark + kOutputColumns + "a;b\tc," + kResultColumns +
+                         "2,2.25,25,20,25,65.7,57.9,;," + kExampleResults + ",ok,,\r\n"},
         EncodingCase{"GbkAskedFor",
                      {"--encoding", "GBK"},
                      recoded(kOneGear, "UTF-8", "GBK"),
@@ -139,6 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"GbkToUtf8",
                      {"--output-encoding", "utf-8"},
                      recoded(kOneGear, "UTF-8", "GBK"),
+                     kOneGearOut},
+        EncodingCase{"Utf8WithoutByteOrderMarkAskedFor",
+                     {"--output-encoding", "utf-8"},
+                     kByteOrderMark + kOneGear,
                      kOneGearOut},
         EncodingCase{"Utf8ToUtf8WithByteOrderMark",
                      {"--output-encoding", "utf-8-bom"},
@@ -154,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
 // them fail their own row, named by line and column, and nothing else.
 TEST(Encodings, LaterUndecodableByteFailsOnlyItsRow) {
     std::string table = "m,z,alpha,beta,da,ds,note\n";
-    std::string expected = kOutputColumns + "note," + kResultColumns;
+    std::string expected = kByteOrderMark + kOutputColumns + "note," + kResultColumns;
     int line = 2;
     for (; table.size() < 70'000; ++line) {
         table += "2.25,25,20,25,65.7,57.9,a\n";
@@ -174,14 +198,33 @@ TEST(Encodings, LaterUndecodableByteFailsOnlyItsRow) {
     EXPECT_EQ(result.status, 1);
 }
 
+// glibc's GB18030 has no form for some private-use characters: their row
+// fails alone, the rest is written, and the run is no write error.
+TEST(Encodings, CharacterGb18030LacksFailsOnlyItsRow) {
+    const CommandResult result =
+        runCommand({"batch", "--output-encoding", "gb18030"},
+                   "m,z,alpha,beta,da,ds,note\n2.25,25,20,25,65.7,57.9,a\n"
+                   "2.25,25,20,25,65.7,57.9,x\uE78Dy\n2.25,25,20,25,65.7,57.9,b\n");
+    EXPECT_EQ(result.out,
+              recoded(kOutputColumns + "note," + kResultColumns + "2,2.25,25,20,25,65.7,57.9,a," +
+                          kExampleResults + ",ok,,\r\n" +
+                          "3,2.25,25,20,25,65.7,57.9,x\\uE78Dy,,,,,,,,,,unencodable_text,,"
+                          "第 3 行的字符 U+E78D 无法写成 GB18030 编码，在这一行中写作 \\uE78D\r\n"
+                          "4,2.25,25,20,25,65.7,57.9,b," +
+                          kExampleResults + ",ok,,\r\n",
+                      "UTF-8", "GB18030"));
+    EXPECT_EQ(result.err, "involute batch: 3 行中有 1 行未能算出，见 status 列\n");
+    EXPECT_EQ(result.status, 1);
+}
+
 TEST(Encodings, UndecodableInputIsBlamedAsJson) {
     const CommandResult result =
         runCommand({"batch", "-f", "json"}, recoded("m,z,alpha,beta,da,ds\n", "UTF-8", "GBK") +
-                                                "2.25,25,20,25,65.7,5\x80"
+                                                "2.25,25,20,25,65.7,5\xFF"
                                                 "7.9\n");
-    EXPECT_NE(result.out.find(R"("start_diameter":"5\\x807.9")"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find(R"("start_diameter":"5\\xFF7.9")"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find(R"("status":"undecodable_text","field":"start_diameter",)"
-                              R"("message":"第 2 行第 6 列的字节 0x80 不是 GB18030 编码的文字"})"),
+                              R"("message":"第 2 行第 6 列的字节 0xFF 不是 GB18030 编码的文字"})"),
               std::string::npos)
         << result.out;
     EXPECT_EQ(result.status, 1);

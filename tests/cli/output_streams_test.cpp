@@ -4,11 +4,13 @@
 // end would be stopped by the limit, not fill the disk.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tests/cli/run_command.h"
 
@@ -139,6 +141,116 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"BatchToFileWithClosedOutput", "batch gears.csv -o out.csv >&-", 0, ""},
         WriteCase{"NullDeviceInAndOutIsNoSameFile", "batch < /dev/null > /dev/null", 2,
                   "involute batch: 标准输入 是空的，没有表头\n"}),
+    [](const auto& row) { return row.param.name; });
+
+// A FIFO as both input and output would wait for itself.
+TEST(Batch, FifoOntoItselfIsRefused) {
+    const ScratchDirectory scratch;
+    ASSERT_EQ(mkfifo((scratch.path() / "p").c_str(), 0600), 0);
+    const std::string script = "cd '" + scratch.path().string() + "' && timeout 10 '" +
+                               INVOLUTE_EXECUTABLE + "' batch p -o p 2>stderr.txt";
+    const int wait = std::system(script.c_str());  // NOLINT(concurrency-mt-unsafe)
+    EXPECT_EQ(WEXITSTATUS(wait), 2);               // not 124, timeout's
+    EXPECT_EQ(readFile(scratch.path() / "stderr.txt"),
+              "involute batch: 输出文件 “p” 就是输入文件\n" + kSeeHelp);
+}
+
+// Echoed cells drive no terminal: shown there with control characters
+// escaped, written to a pipe as they are.
+TEST(Batch, TerminalSeesControlCharactersEscaped) {
+    const ScratchDirectory scratch;
+    scratch.write("gears.csv", std::string("m,z,alpha,beta,da,ds,note\n2.25,25,20,25,65.7,57.9,a") +
+                                   '\0' + "b\x1B[31mRED\n");
+    const std::string program = INVOLUTE_EXECUTABLE;
+    const std::string onTerminal = "cd '" + scratch.path().string() + "' && script -qec \"'" +
+                                   program + "' batch gears.csv\" /dev/null > terminal.txt";
+    const std::string onPipe = "cd '" + scratch.path().string() + "' && '" + program +
+                               "' batch gears.csv | cat > pipe.txt";
+    std::system(onTerminal.c_str());  // NOLINT(concurrency-mt-unsafe)
+    std::system(onPipe.c_str());      // NOLINT(concurrency-mt-unsafe)
+    const std::string terminal = readFile(scratch.path() / "terminal.txt");
+    EXPECT_NE(terminal.find("57.9,a\\x00b\\x1B[31mRED,"), std::string::npos) << terminal;
+    EXPECT_EQ(terminal.find('\x1B'), std::string::npos) << terminal;
+    const std::string pipe = readFile(scratch.path() / "pipe.txt");
+    EXPECT_NE(pipe.find(std::string("57.9,a") + '\0' + "b\x1B[31mRED,"), std::string::npos);
+}
+
+// The files in `directory` other than those the test made.
+std::vector<std::string> leftOver(const std::filesystem::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "gears.csv" && name != "out.csv" && name != "stderr.txt") {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+struct ReplaceCase {
+    const char* name;
+    std::string table;
+    std::string script;  // after `cd` into the folder; $P is the program
+    bool replaced;       // or else out.csv still holds what it held
+};
+
+void PrintTo(const ReplaceCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class OutputFile : public ::testing::TestWithParam<ReplaceCase> {};
+
+// An output file is whole or the previous one: nothing half written that
+// looks complete, no temporary file left behind, its permissions kept.
+TEST_P(OutputFile, IsReplacedOnlyWhole) {
+    const ReplaceCase& row = GetParam();
+    const ScratchDirectory scratch;
+    scratch.write("gears.csv", row.table);
+    const std::string previous = "earlier results\n";
+    const std::string output = scratch.write("out.csv", previous);
+    std::filesystem::permissions(output, std::filesystem::perms(0640));
+
+    const std::string script = "cd '" + scratch.path().string() + "' && P='" + INVOLUTE_EXECUTABLE +
+                               "'; " + row.script + " 2>stderr.txt";
+    std::system(script.c_str());  // NOLINT(concurrency-mt-unsafe)
+    const std::string written = readFile(output);
+    if (row.replaced) {
+        EXPECT_TRUE(written.starts_with("\xEF\xBB\xBFline,")) << written;
+    } else {
+        EXPECT_EQ(written, previous);
+    }
+    EXPECT_EQ(std::filesystem::status(output).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(leftOver(scratch.path()), std::vector<std::string>{});
+}
+
+const std::string kGoodRows = "m,z,alpha,beta,da,ds\n2.25,25,20,25,65.7,57.9\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Batch, OutputFile,
+    ::testing::Values(
+        ReplaceCase{"Complete", kGoodRows, "\"$P\" batch gears.csv -o out.csv", true},
+        ReplaceCase{"WithFailedRows", kGoodRows + "x,25,20,25,65.7,57.9\n",
+                    "\"$P\" batch gears.csv -o out.csv", true},
+        ReplaceCase{"UnclosedQuoteLater", kGoodRows + "2.25,25,20,25,65.7,\"57.9\n",
+                    "\"$P\" batch gears.csv -o out.csv", false},
+        ReplaceCase{"FileSizeLimit", longTable(),
+                    "ulimit -f 64 && \"$P\" batch gears.csv -o out.csv", false},
+        // The table stops arriving after more than a block of rows, and the
+        // run is stopped there, its temporary file written to. A shell
+        // starts background jobs ignoring SIGINT, which perl undoes.
+        ReplaceCase{
+            "Terminated", longTable(),
+            "(cat gears.csv; sleep 3) | \"$P\" batch -o out.csv & sleep 1; kill -TERM $!; wait",
+            false},
+        ReplaceCase{
+            "HungUp", longTable(),
+            "(cat gears.csv; sleep 3) | \"$P\" batch -o out.csv & sleep 1; kill -HUP $!; wait",
+            false},
+        ReplaceCase{
+            "Interrupted", longTable(),
+            "(cat gears.csv; sleep 3) | perl -e '$SIG{INT} = \"DEFAULT\"; exec @ARGV' \"$P\" "
+            "batch -o out.csv & sleep 1; kill -INT $!; wait",
+            false}),
     [](const auto& row) { return row.param.name; });
 
 }  // namespace

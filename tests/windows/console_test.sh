@@ -17,6 +17,9 @@ printf '件号,模数,齿数,压力角,螺旋角,大径,渐开线起始圆\r\nA-
 # Long enough to fill the console's buffer many times over, so that some
 # Chinese character is split between two of its writes.
 awk 'BEGIN { print "件号,m,z,alpha,beta,da,ds"; for (i = 1; i <= 600; i++) printf "齿轮-%d,2.25,25,20,25,65.7,57.9\r\n", i }' >长表.csv
+# Chinese Excel's "CSV": GBK, written back as GB18030, which the console must
+# still show as the characters.
+iconv -f UTF-8 -t GBK 齿轮.csv >gbk.csv
 
 quoted_runner=""
 for word in "$@" "$program"; do
@@ -28,6 +31,12 @@ done
 # line ends, which a console may clear instead of writing.
 as_text() {
     perl -pe 's/\e\[(\d*)C/" " x ($1 || 1)/ge; s/\e\[[0-9;?]*[A-Za-z]//g; s/\r//g; s/[ \t]+$//'
+}
+
+# A file's bytes as UTF-8 text: FILE_ENCODING names its encoding, and the
+# byte order mark a CSV file starts with is no text a console shows.
+file_text() {
+    iconv -f "${FILE_ENCODING:-UTF-8}" -t UTF-8 | perl -pe 's/^\xEF\xBB\xBF//' | as_text
 }
 
 failures=0
@@ -49,7 +58,7 @@ check() {
     # A wide terminal: the console would break longer lines.
     TERM=dumb script -q -c "stty cols 1000; $quoted_runner $words $only_stream" /dev/null \
         </dev/null | as_text >"$name.console"
-    eval "$quoted_runner $words $only_stream" | as_text >"$name.file"
+    eval "$quoted_runner $words $only_stream" | file_text >"$name.file"
     if ! grep -qF "$expected" "$name.console"; then
         echo "FAIL $name: the console does not show “$expected”:"
         cat "$name.console"
@@ -64,7 +73,17 @@ check() {
 }
 
 check batch_chinese_file_name out "start_diameter,件号,d,db" batch 齿轮.csv
+FILE_ENCODING=GB18030
+check batch_gbk_table out "start_diameter,件号,d,db" batch gbk.csv
+FILE_ENCODING=UTF-8
 check batch_long_chinese_table out "齿轮-600,62.0650079416401" batch 长表.csv
 check calc_full_width_module out "分度圆直径 d    62.0650079416401" calc --module ２．２５
 check calc_chinese_error err "模数 “二” 不是有效的数字" calc --module 二
+# The Windows window takes no Qt options, so the help offers none.
+if eval "$quoted_runner --help" | grep -q "Qt"; then
+    echo "FAIL help_without_qt_options: the help offers Qt options"
+    failures=$((failures + 1))
+else
+    echo "ok   help_without_qt_options"
+fi
 exit $((failures > 0))
