@@ -90,7 +90,7 @@ std::optional<std::string> displayProblem(std::span<const std::string_view> word
     if (display.empty() && !wayland.empty()) {
         return "involute: 无法连接 Wayland 显示 " + wayland +
                "，也没有 X 显示（环境变量 DISPLAY 未设置），无法打开计算窗口\n" +
-               std::string(kSeeHelp);
+               std::string(kCommandLineHint);
     }
     if (display.empty()) {
         return "involute: 没有图形显示（环境变量 DISPLAY 未设置），无法打开计算窗口\n" +
