@@ -184,7 +184,7 @@ TEST_P(Win32WindowFailure, IsReportedOnceThenTheFieldAtFaultIsSelected) {
     ASSERT_EQ(reports.size(), 1U);
     EXPECT_EQ(reports[0].message, GetParam().message);
     EXPECT_EQ(reports[0].button, "确定");
-    EXPECT_GE(reports[0].iconPlaceWidth, GetSystemMetricsForDpi(SM_CXICON, window().dpi()));
+    EXPECT_GE(reports[0].iconPlaceWidth, ui::win32::systemMetricForDpi(SM_CXICON, window().dpi()));
     EXPECT_EQ(reports[0].iconWidth, reports[0].iconPlaceWidth) << "the icon is stretched";
 
     const Control field = GetParam().fieldAtFault;
