@@ -31,6 +31,9 @@ involute_make_prefix() {
             DISPLAY= wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ \
                 /d "$INVOLUTE_WINE_WINDOWS_VERSION" /f >/dev/null 2>&1
         fi
+        # A wineserver still shutting down resets the next client's
+        # connection ("recvmsg: connection reset"): let it end first.
+        wineserver -w
         touch "$WINEPREFIX/.involute-ready"
     fi
 }
