@@ -37,3 +37,18 @@ involute_make_prefix() {
         touch "$WINEPREFIX/.involute-ready"
     fi
 }
+
+# A wineserver ends a few seconds after its last client, and a client that
+# connects while it is ending has its connection reset ("recvmsg: connection
+# reset"), which fails a test at random when CTest runs a wine process per
+# test. So the prefix keeps one server for 15 minutes after its last client:
+# longer than any gap in a test run, short enough not to linger for days. A
+# server already running makes this one exit at once. scripts/test.sh ends
+# them when it is done. A caller that waits for its programs to end with
+# `wineserver -w` (the installer test) sets INVOLUTE_WINE_SERVER_ENDS=1, as a
+# server kept alive would keep it waiting.
+involute_keep_wineserver() {
+    if [ "${INVOLUTE_WINE_SERVER_ENDS:-0}" != 1 ]; then
+        wineserver -p900 </dev/null >/dev/null 2>&1 || true
+    fi
+}

@@ -23,4 +23,5 @@ if [ ! -e "$WINEPREFIX/.involute-ready" ]; then
         involute_make_prefix
     ) 9>"$WINEPREFIX.lock"
 fi
+involute_keep_wineserver
 exec wine "$@"

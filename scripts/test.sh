@@ -28,6 +28,15 @@ INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
 # Windows 7 in a Chinese locale (code page 936), the oldest and most foreign
 # system supported.
 linux_program="$(realpath "$build")/app/involute"
+# The wine prefixes' servers stay for the test run (cmake/wine-environment.sh)
+# and end with it.
+end_wineservers() {
+    local prefix
+    for prefix in build/windows-i686/wine-prefix* build/windows/wine-prefix*; do
+        [ ! -d "$prefix" ] || WINEPREFIX=$(realpath "$prefix") wineserver -k 2>/dev/null || true
+    done
+}
+trap end_wineservers EXIT
 windows_start=$SECONDS
 cmake --preset windows-i686 -DINVOLUTE_LINUX_PROGRAM="$linux_program"
 cmake --build --preset windows-i686 -j "$(nproc)"

@@ -15,6 +15,8 @@ build=$1
 wine_run=$2
 prefix=$(realpath -m "$3")
 imports_test=$4 objdump=$5 allowed=$6 i686_program=${7:-}
+# Each step waits for the wine programs it started to end (settle).
+export INVOLUTE_WINE_SERVER_ENDS=1
 work=$(mktemp -d)
 running=
 trap '[ -z "$running" ] || kill "$running" 2>/dev/null; rm -rf "$work"' EXIT
