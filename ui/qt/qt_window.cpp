@@ -1,6 +1,5 @@
 #include "ui/qt/qt_window.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +10,7 @@
 
 #include "calc/start_command.h"
 #include "ui/input_focus.h"
+#include "ui/qt/accessible_controls.h"
 #include "ui/qt/colour_codes.h"
 #include "ui/qt/command_button.h"
 #include "ui/qt/error_report.h"
@@ -50,21 +50,10 @@ QString spokenCaption(std::string_view caption) {
     return fromUtf8(withoutBlanks(caption));
 }
 
-// A plain top-level QWidget is a client area to accessibility, which screen
-// readers announce as a filler; the calculator is a window.
-QAccessibleInterface* accessibleWindow(const QString& /*className*/, QObject* object) {
-    auto* window = qobject_cast<QtWindow*>(object);
-    return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
-}
-
 }  // namespace
 
 QtWindow::QtWindow(QWidget* parent) : QWidget(parent, kWindowFlags) {
-    static const bool accessibleWindowInstalled = [] {
-        QAccessible::installFactory(&accessibleWindow);
-        return true;
-    }();
-    Q_UNUSED(accessibleWindowInstalled);
+    installAccessibleControls();
     setObjectName(nameOf(Control::JKX1));
     setWindowTitle(fromUtf8(kWindowTitle));
     setFont(windowFont());
