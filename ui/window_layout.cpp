@@ -119,4 +119,14 @@ std::string withoutBlanks(std::string_view caption) {
     return compact;
 }
 
+std::string spokenName(const ControlRow& row) {
+    if (row.kind == ControlKind::commandButton) {
+        return withoutBlanks(row.caption);
+    }
+    const auto* label =
+        std::find_if(kWindowLayout.begin(), kWindowLayout.end(),
+                     [&row](const ControlRow& each) { return each.extras.labelFor == row.name; });
+    return label == kWindowLayout.end() ? std::string() : withoutBlanks(label->caption);
+}
+
 }  // namespace involute::ui

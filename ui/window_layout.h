@@ -68,4 +68,9 @@ extern const std::array<ControlRow, kLayoutRowCount> kWindowLayout;
 // A caption without its padding blanks: "模      数" -> "模数".
 [[nodiscard]] std::string withoutBlanks(std::string_view caption);
 
+// The name a screen reader speaks for a field or a button: the caption of the
+// field's label or the button's own, without its padding blanks; empty for
+// the other controls.
+[[nodiscard]] std::string spokenName(const ControlRow& row);
+
 }  // namespace involute::ui

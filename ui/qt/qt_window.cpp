@@ -1,6 +1,5 @@
 #include "ui/qt/qt_window.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +10,7 @@
 
 #include "calc/start_command.h"
 #include "ui/input_focus.h"
+#include "ui/qt/accessible_controls.h"
 #include "ui/qt/colour_codes.h"
 #include "ui/qt/command_button.h"
 #include "ui/qt/error_report.h"
@@ -44,27 +44,10 @@ bool takesFocus(ControlKind kind) {
     return kind == ControlKind::textBox || kind == ControlKind::commandButton;
 }
 
-// The accessible name a screen reader speaks: the caption without the blanks
-// that pad it to the width of a five-character caption.
-QString spokenCaption(std::string_view caption) {
-    return fromUtf8(withoutBlanks(caption));
-}
-
-// A plain top-level QWidget is a client area to accessibility, which screen
-// readers announce as a filler; the calculator is a window.
-QAccessibleInterface* accessibleWindow(const QString& /*className*/, QObject* object) {
-    auto* window = qobject_cast<QtWindow*>(object);
-    return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
-}
-
 }  // namespace
 
 QtWindow::QtWindow(QWidget* parent) : QWidget(parent, kWindowFlags) {
-    static const bool accessibleWindowInstalled = [] {
-        QAccessible::installFactory(&accessibleWindow);
-        return true;
-    }();
-    Q_UNUSED(accessibleWindowInstalled);
+    installAccessibleControls();
     setObjectName(nameOf(Control::JKX1));
     setWindowTitle(fromUtf8(kWindowTitle));
     setFont(windowFont());
@@ -74,7 +57,7 @@ QtWindow::QtWindow(QWidget* parent) : QWidget(parent, kWindowFlags) {
     for (const ControlRow& row : kWindowLayout) {
         createControl(row, dpi);
     }
-    nameFieldsByTheirLabels();
+    giveLabelsTheirFields();
     orderTabsByIndex();
     wireHandlers();
     placeAtDesignPosition(dpi);
@@ -111,13 +94,15 @@ void QtWindow::createControl(const ControlRow& row, QPointF dpi) {
         }
         case ControlKind::commandButton: {
             auto* push = new CommandButton(caption, container);
-            push->setAccessibleName(spokenCaption(row.caption));
             widget = push;
             foreRole = QPalette::ButtonText;
             break;
         }
     }
     widget->setObjectName(nameOf(row.name));
+    if (const std::string spoken = spokenName(row); !spoken.empty()) {
+        widget->setAccessibleName(fromUtf8(spoken));
+    }
     widget->setGeometry(pixelsFromTwips(row.geometry, dpi));
     widget->setFocusPolicy(takesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
     if (row.extras.foreColour) {
@@ -131,12 +116,10 @@ void QtWindow::createControl(const ControlRow& row, QPointF dpi) {
     controls_[indexOf(row.name)] = widget;
 }
 
-void QtWindow::nameFieldsByTheirLabels() {
+void QtWindow::giveLabelsTheirFields() {
     for (const ControlRow& row : kWindowLayout) {
         if (row.extras.labelFor) {
-            FieldEdit& named = field(*row.extras.labelFor);
-            static_cast<QLabel*>(control(row.name))->setBuddy(&named);
-            named.setAccessibleName(spokenCaption(row.caption));
+            static_cast<QLabel*>(control(row.name))->setBuddy(&field(*row.extras.labelFor));
         }
     }
 }
@@ -225,7 +208,7 @@ void QtWindow::setText(Control name, std::string_view text) {
 void QtWindow::setCaption(Control name, std::string_view caption) {
     QPushButton& push = button(name);
     push.setText(fromUtf8(caption));
-    push.setAccessibleName(spokenCaption(caption));
+    push.setAccessibleName(fromUtf8(withoutBlanks(caption)));
 }
 
 void QtWindow::setBackColor(Control name, ColourCode colour) {

@@ -43,7 +43,7 @@ class QtWindow final : public QWidget, public ui::Window {
 
   private:
     void createControl(const ControlRow& row, QPointF dpi);
-    void nameFieldsByTheirLabels();
+    void giveLabelsTheirFields();
     void orderTabsByIndex();
     void wireHandlers();
     void placeAtDesignPosition(QPointF dpi);

@@ -141,6 +141,7 @@ std::unique_ptr<Win32Window> Win32Window::create(HINSTANCE instance) {
     if (!window->createControls(instance)) {
         return nullptr;
     }
+    window->nameForScreenReaders();
     window->orderTabsByIndex();
     window->placeAtDesignPosition();
     return window;
@@ -177,6 +178,15 @@ bool Win32Window::createControls(HINSTANCE instance) {
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
     return true;
+}
+
+void Win32Window::nameForScreenReaders() {
+    for (const ControlRow& row : kWindowLayout) {
+        const std::string name = spokenName(row);
+        if (!name.empty()) {
+            accessibleNames_.name(control(row.name), utf16FromUtf8(name));
+        }
+    }
 }
 
 // The dialog manager walks the tab stops in the order of the children, so the
@@ -364,6 +374,9 @@ LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+            for (const ControlRow& row : kWindowLayout) {
+                accessibleNames_.forget(control(row.name));
+            }
             window_ = nullptr;
             tooltip_ = nullptr;
             controls_.fill(nullptr);
@@ -531,6 +544,7 @@ void Win32Window::setText(Control field, std::string_view text) {
 
 void Win32Window::setCaption(Control button, std::string_view caption) {
     SetWindowTextW(control(button), utf16FromUtf8(caption).c_str());
+    accessibleNames_.name(control(button), utf16FromUtf8(withoutBlanks(caption)));
 }
 
 void Win32Window::setBackColor(Control field, ColourCode colour) {

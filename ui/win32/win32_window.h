@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 
+#include "ui/win32/accessible_names.h"
 #include "ui/win32/gdi_object.h"
 #include "ui/win32/window_fonts.h"
 #include "ui/window.h"
@@ -71,6 +72,7 @@ class Win32Window final : public ui::Window {
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool createControls(HINSTANCE instance);
+    void nameForScreenReaders();
     void orderTabsByIndex();
     void layOut();
     void placeAtDesignPosition();
@@ -90,6 +92,7 @@ class Win32Window final : public ui::Window {
     static constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Command2) + 1;
 
     WindowFaces faces_;
+    AccessibleNames accessibleNames_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     HWND window_ = nullptr;
     // Shows a cut result whole.
