@@ -243,11 +243,9 @@ QString kaiFamilyCovering(const QString& text) {
 void installWindowFonts() {
     const QString& family = chosenUiFamily();
     QFont font = QApplication::font();
-    if (family.isEmpty()) {
-        qWarning(
-            "No installed font shows every character of the window; "
-            "install a font for simplified Chinese such as fonts-noto-cjk.");
-    } else {
+    // Without one family for every character, Qt's fallback fonts may still
+    // show them all; reportMissingFonts() (ui/qt/font_check.h) tells.
+    if (!family.isEmpty()) {
         font.setFamily(family);
     }
     font.setPointSizeF(kWindowFontPoints);

@@ -4,6 +4,7 @@
 
 #include "ui/qt/app_icon.h"
 #include "ui/qt/first_paint.h"
+#include "ui/qt/font_check.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_translation.h"
 #include "ui/qt/qt_window.h"
@@ -18,6 +19,8 @@ int runWindow(int argc, char** argv) {
     installWindowFonts();
 
     QtWindow window;
+    // Watched first, so that it runs after the others: its box waits for the user.
+    afterFirstPaint(window, [&window] { reportMissingFonts(&window); });
     // Decoding the icon's six sizes and handing them to the window system
     // would hold up the first picture by as long as the fonts take; window
     // managers take the icon up whenever it changes.
