@@ -47,8 +47,16 @@ involute_make_prefix() {
 # them when it is done. A caller that waits for its programs to end with
 # `wineserver -w` (the installer test) sets INVOLUTE_WINE_SERVER_ENDS=1, as a
 # server kept alive would keep it waiting.
+# The first client of a new server starts wine's own services, which live as
+# long as the server and keep the standard handles they inherit: a warm-up
+# client with none, under a lock, so that no test's output pipe stays open.
 involute_keep_wineserver() {
     if [ "${INVOLUTE_WINE_SERVER_ENDS:-0}" != 1 ]; then
-        wineserver -p900 </dev/null >/dev/null 2>&1 || true
+        (
+            flock 8
+            if wineserver -p900 8>&- </dev/null >/dev/null 2>&1; then
+                DISPLAY= wine cmd /c exit 8>&- </dev/null >/dev/null 2>&1 || true
+            fi
+        ) 8>"$WINEPREFIX.server-lock"
     fi
 }
