@@ -183,7 +183,8 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
                                                     : "输出文件 " + destination + " 就是输入文件");
     }
 
-    CsvReader reader(input, CsvReader::kDefaultMaxRecordBytes, inputEncoding);
+    CsvReader reader(input, CsvReader::kDefaultMaxRecordBytes, inputEncoding,
+                     fromStandardInput ? streams.inArrival : nullptr);
     const auto reportReaderStop = [&](CsvReader::Status status) {
         if (status == CsvReader::Status::readError) {
             streams.err << "involute batch: 读取 " << source << " 时出错\n";

@@ -314,6 +314,10 @@ BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat f
                      OutputEncoding encoding, std::ostream& out, bool toTerminal) {
     BatchTally tally;
     BlockWriter writer(out, format == BatchFormat::csv ? encoding : OutputEncoding::utf8);
+    // The rows computed so far go out before the reading waits for more, so
+    // that a table piped in row by row is answered row by row. A failed
+    // write shows in the stream's state, which the next write reports.
+    reader.setBeforeWaiting([&writer] { static_cast<void>(writer.finish()); });
     TableLayout shownLayout = layout;
     if (toTerminal) {
         for (std::string& name : shownLayout.echoedNames) {
@@ -393,6 +397,7 @@ BatchTally writeRows(CsvReader& reader, const TableLayout& layout, BatchFormat f
         }
         tally.written = tally.written && writer.pass();
     }
+    reader.setBeforeWaiting({});
     tally.written = tally.written && writer.finish();
     return tally;
 }

@@ -51,7 +51,8 @@ struct BatchTally {
 // holding an undecodable byte fails alone, with the byte shown as \xNN, and
 // so does one holding a character the output's encoding lacks, shown as
 // \uXXXX (status unencodable_text).
-// Output goes to `out` in large blocks.
+// Output goes to `out` in large blocks, and whatever is written so far
+// before the reading waits for the input.
 // When `toTerminal`, the cells and names echoed show control characters
 // escaped as messages do (\x1B), so a table cannot drive the terminal;
 // files and pipes get the bytes as they are.

@@ -10,6 +10,7 @@
 #include "app/platform/command_line_args.h"
 #include "app/platform/console.h"
 #include "app/platform/file_identity.h"
+#include "app/platform/input_arrival.h"
 #include "app/platform/std_streams.h"
 #include "utf8/printable_text.h"
 
@@ -58,7 +59,8 @@ int runCommandLine(int argc, char** argv) {
                           standard.err(),
                           platform::regularFileIdentity(0),
                           platform::regularFileIdentity(1),
-                          standard.outIsConsole()};
+                          standard.outIsConsole(),
+                          platform::standardInputArrivesWithin};
     return runCommandLine(words, streams);
 }
 

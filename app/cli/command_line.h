@@ -9,6 +9,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/cli/decoded_input.h"
 #include "app/platform/file_identity.h"
 
 namespace involute::cli {
@@ -25,6 +26,9 @@ struct Streams {
     // Whether `out` shows on a terminal or console: it gets text as UTF-8
     // characters whatever encoding a file would be written in.
     bool outIsConsole = false;
+    // How to wait for `in` to have bytes, when it is the process's standard
+    // input: a table piped in slowly is then shown row by row.
+    InputArrival inArrival = nullptr;
 };
 
 // `words` are the arguments after the program name, subcommand first.

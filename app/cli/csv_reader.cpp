@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace involute::cli {
 
@@ -11,8 +12,9 @@ constexpr std::string_view kSeparators = ",\t;";
 
 // The separator the header line uses most, outside quotes; a comma when it
 // uses none, or as many commas as any other. Lines of nothing but blanks and
-// separators before it are skipped, as the header is.
-char separatorOf(std::string_view text) {
+// separators before it are skipped, as the header is. Nothing while the
+// header line has not ended within `text`.
+std::optional<char> separatorOf(std::string_view text) {
     std::array<std::size_t, kSeparators.size()> counts{};
     bool quoted = false;
     bool content = false;
@@ -24,7 +26,8 @@ char separatorOf(std::string_view text) {
             continue;
         } else if (c == '\n' || c == '\r') {
             if (content) {
-                break;
+                const auto most = std::max_element(counts.begin(), counts.end());
+                return kSeparators[static_cast<std::size_t>(most - counts.begin())];
             }
             counts = {};
         } else if (const std::size_t which = kSeparators.find(c); which != std::string_view::npos) {
@@ -33,8 +36,13 @@ char separatorOf(std::string_view text) {
             content = true;
         }
     }
-    const auto most = std::max_element(counts.begin(), counts.end());
-    return kSeparators[static_cast<std::size_t>(most - counts.begin())];
+    return std::nullopt;
+}
+
+// The separator of a header line that the input's end cut short.
+char separatorOfLastLine(std::string text) {
+    text += '\n';
+    return separatorOf(text).value_or(',');
 }
 
 enum class State {
@@ -47,8 +55,8 @@ enum class State {
 }  // namespace
 
 CsvReader::CsvReader(std::istream& input, std::size_t maxRecordBytes,
-                     std::optional<TextEncoding> encoding)
-    : input_(input, encoding), maxRecordBytes_(maxRecordBytes) {}
+                     std::optional<TextEncoding> encoding, InputArrival arrival)
+    : input_(input, encoding, arrival), maxRecordBytes_(maxRecordBytes) {}
 
 std::string_view CsvReader::field(std::size_t index) const {
     const std::size_t begin = index == 0 ? 0 : fieldEnds_[index - 1];
@@ -61,11 +69,19 @@ bool CsvReader::refill() {
     if (!input_.read(chunk_)) {
         return false;
     }
-    end_ = chunk_.size();
     if (!started_) {
+        // The header line may come in pieces, from a pipe: it is read whole
+        // (up to the record limit) before its separators are counted.
         started_ = true;
-        separator_ = separatorOf(chunk_);
+        std::optional<char> separator;
+        std::string piece;
+        while (!(separator = separatorOf(chunk_)) && chunk_.size() <= maxRecordBytes_ &&
+               input_.read(piece)) {
+            chunk_ += piece;
+        }
+        separator_ = separator ? *separator : separatorOfLastLine(chunk_);
     }
+    end_ = chunk_.size();
     return true;
 }
 

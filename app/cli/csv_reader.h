@@ -28,7 +28,8 @@ class CsvReader {
     static constexpr std::size_t kDefaultMaxRecordBytes = std::size_t{1} << 20;
 
     explicit CsvReader(std::istream& input, std::size_t maxRecordBytes = kDefaultMaxRecordBytes,
-                       std::optional<TextEncoding> encoding = std::nullopt);
+                       std::optional<TextEncoding> encoding = std::nullopt,
+                       InputArrival arrival = nullptr);
 
     enum class Status {
         record,     // a record was read
@@ -50,6 +51,10 @@ class CsvReader {
     // The input's encoding, known once the first record has been read.
     [[nodiscard]] TextEncoding encoding() const { return input_.encoding(); }
     [[nodiscard]] char separator() const { return separator_; }
+    // See DecodedInput::setBeforeWaiting.
+    void setBeforeWaiting(std::function<void()> beforeWaiting) {
+        input_.setBeforeWaiting(std::move(beforeWaiting));
+    }
 
     // Why the input is not CSV, in Chinese, and the line where that shows.
     [[nodiscard]] const std::string& problem() const { return problem_; }

@@ -11,6 +11,10 @@ namespace involute::cli {
 namespace {
 
 constexpr std::size_t kChunkBytes = std::size_t{1} << 16;
+// How long the input may be silent before what has arrived decides the
+// encoding: longer than any gap between the writes of a program piping a
+// file, short enough for rows typed or sent one at a time.
+constexpr std::chrono::milliseconds kPauseBeforeDeciding{1000};
 
 struct ByteOrderMark {
     std::string_view bytes;
@@ -63,34 +67,76 @@ unsigned hexValue(char c) {
 
 }  // namespace
 
-DecodedInput::DecodedInput(std::istream& input, std::optional<TextEncoding> encoding)
-    : input_(input), asked_(encoding) {
-    bytes_.reserve(2 * kChunkBytes);
-}
+DecodedInput::DecodedInput(std::istream& input, std::optional<TextEncoding> encoding,
+                           InputArrival arrival)
+    : input_(input), asked_(encoding), arrival_(arrival) {}
 
 DecodedInput::~DecodedInput() = default;
 
-void DecodedInput::fill() {
-    bytes_.erase(0, consumed_);
-    consumed_ = 0;
-    // Fill a whole chunk unless the input ends, so that the byte order mark
-    // and the first 64 KiB are seen whole even on a pipe that delivers a
-    // byte at a time.
-    const std::size_t kept = bytes_.size();
-    bytes_.resize(kept + kChunkBytes);
-    std::size_t end = kept;
-    while (end < bytes_.size() && input_) {
-        input_.read(bytes_.data() + end, static_cast<std::streamsize>(bytes_.size() - end));
-        end += static_cast<std::size_t>(input_.gcount());
+// Appends what the input has to give without waiting; false when it gave
+// nothing.
+bool DecodedInput::takeAvailable() {
+    const std::size_t before = filled_;
+    while (filled_ < bytes_.size()) {
+        const std::streamsize got = input_.readsome(
+            bytes_.data() + filled_, static_cast<std::streamsize>(bytes_.size() - filled_));
+        if (got <= 0) {
+            break;
+        }
+        filled_ += static_cast<std::size_t>(got);
     }
-    bytes_.resize(end);
-    inputEnded_ = !input_;
+    return filled_ > before;
+}
+
+// Waits until the input has bytes or ends; false when it paused instead
+// while the encoding is still to be decided.
+bool DecodedInput::waitForInput() {
+    if (arrival_ == nullptr || !arrival_(std::chrono::milliseconds{0})) {
+        if (beforeWaiting_) {
+            beforeWaiting_();
+        }
+        if (arrival_ != nullptr && !started_ && !arrival_(kPauseBeforeDeciding)) {
+            return false;
+        }
+    }
+    input_.peek();  // blocks until a byte or the end is there
+    return true;
+}
+
+void DecodedInput::fill() {
+    std::copy(bytes_.begin() + static_cast<std::ptrdiff_t>(consumed_),
+              bytes_.begin() + static_cast<std::ptrdiff_t>(filled_), bytes_.begin());
+    filled_ -= consumed_;
+    consumed_ = 0;
+    if (bytes_.size() < filled_ + kChunkBytes) {
+        bytes_.resize(filled_ + kChunkBytes);
+    }
+    // Before the encoding is decided the byte order mark and the first
+    // 64 KiB are read whole, unless the input ends or pauses first; after
+    // that whatever the input has, at least a byte.
+    const std::size_t before = filled_;
+    for (;;) {
+        takeAvailable();
+        const bool enough = started_ ? filled_ > before : filled_ >= kChunkBytes;
+        if (enough || input_.eof() || input_.bad()) {
+            break;
+        }
+        if (!waitForInput()) {
+            paused_ = true;
+            break;
+        }
+        if (input_.eof()) {
+            break;
+        }
+    }
+    inputEnded_ = input_.eof() || input_.bad();
     readFailed_ = input_.bad();
 }
 
 void DecodedInput::start() {
     started_ = true;
-    const std::string_view bytes(bytes_);
+    const std::string_view bytes =
+        std::string_view(bytes_).substr(0, std::min(filled_, kChunkBytes));
     for (const ByteOrderMark& mark : kByteOrderMarks) {
         if (bytes.starts_with(mark.bytes) && (!asked_ || *asked_ == mark.encoding)) {
             hadByteOrderMark_ = true;
@@ -101,7 +147,8 @@ void DecodedInput::start() {
     }
     if (asked_) {
         encoding_ = *asked_;
-    } else if (!hadByteOrderMark_ && !looksLikeUtf8(bytes, inputEnded_)) {
+    } else if (!hadByteOrderMark_ &&
+               !looksLikeUtf8(bytes, inputEnded_ && !paused_ && bytes.size() == filled_)) {
         encoding_ = TextEncoding::gb18030;
     }
     if (encoding_ != TextEncoding::utf8) {
@@ -121,8 +168,11 @@ bool DecodedInput::read(std::string& text) {
         if (!started_) {
             start();
         }
-        if (consumed_ == bytes_.size()) {
-            return false;
+        if (consumed_ == filled_) {
+            if (inputEnded_) {
+                return false;
+            }
+            continue;
         }
         convert(text);
     }
@@ -131,8 +181,9 @@ bool DecodedInput::read(std::string& text) {
 
 void DecodedInput::convert(std::string& text) {
     const std::size_t unit = codeUnitBytes(encoding_);
-    while (consumed_ < bytes_.size()) {
-        const std::string_view rest = std::string_view(bytes_).substr(consumed_);
+    while (consumed_ < filled_) {
+        const std::string_view rest =
+            std::string_view(bytes_).substr(consumed_, filled_ - consumed_);
         std::size_t converted = 0;
         bool undecodable = false;
         if (converter_) {
@@ -146,7 +197,7 @@ void DecodedInput::convert(std::string& text) {
                 converted < rest.size() && !utf8::isTruncatedCharacter(rest.substr(converted));
         }
         consumed_ += converted;
-        if (consumed_ == bytes_.size()) {
+        if (consumed_ == filled_) {
             return;
         }
         if (!undecodable && !inputEnded_) {
@@ -158,7 +209,7 @@ void DecodedInput::convert(std::string& text) {
             continue;
         }
         // Undecodable, or cut off by the end of the input itself.
-        const std::size_t skipped = std::min(unit, bytes_.size() - consumed_);
+        const std::size_t skipped = std::min(unit, filled_ - consumed_);
         appendUndecodable(text, std::string_view(bytes_).substr(consumed_, skipped));
         consumed_ += skipped;
     }
