@@ -5,10 +5,15 @@
 #include <span>
 
 #include "calc/angle_functions.h"
-#include "calc/exact_math.h"
 #include "calc/gear_faults.h"
+#include "exact_math.h"
 
 namespace involute::calc {
+
+using maths::exactAtan;
+using maths::exactCos;
+using maths::exactSin;
+using maths::exactTan;
 
 namespace {
 
