@@ -92,24 +92,6 @@ void GearInputs::set(InputField field, double value) {
     }
 }
 
-double GearInputs::get(InputField field) const {
-    switch (field) {
-        case InputField::module:
-            return m;
-        case InputField::teeth:
-            return z;
-        case InputField::pressureAngle:
-            return alphaN;
-        case InputField::helixAngle:
-            return beta;
-        case InputField::tipDiameter:
-            return da;
-        case InputField::startDiameter:
-            return dS;
-    }
-    return 0.0;
-}
-
 GearRun computeGear(GearInputs inputs) {
     // The order of every operation below fixes the last printed digit: keep
     // it as it is, including the cosines that are computed twice.

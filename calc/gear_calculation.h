@@ -29,7 +29,6 @@ struct GearInputs {
     double dS = 0.0;      // diameter of the involute start circle
 
     void set(InputField field, double value);
-    [[nodiscard]] double get(InputField field) const;
 };
 
 // How far the roll lengths along the base tangent could be taken. A start or
