@@ -104,8 +104,4 @@ struct GearRun {
 // Runs the calculation step by step, stopping at the first step that fails.
 [[nodiscard]] GearRun computeGear(GearInputs inputs);
 
-// Reads the six texts in reading order, stopping at the first that is not a
-// number, then computes.
-[[nodiscard]] GearRun computeGearFromTexts(const std::array<std::string_view, 6>& texts);
-
 }  // namespace involute::calc
