@@ -1,7 +1,9 @@
 // Over random gears, counts the printed values that change from the
 // platform's maths library to the correctly rounded functions, and how many
 // of those move closer to the same formulas (same order of operations, the
-// same double constants) evaluated with 50 significant digits by MPFR.
+// same double constants) evaluated with 50 significant digits by MPFR. The
+// platform's values come from the program platform_gear_values, the gear
+// calculation linked with involute::maths_platform, which it runs.
 //
 //   gear_digits_change [gears]        (default 10^6; half plausible gears,
 //                                      half drawn from wider ranges)
@@ -13,11 +15,12 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <string_view>
 
-#include "bench/gear_values.h"
-#include "bench/platform_gear_values.h"
 #include "calc/angle_functions.h"
 #include "calc/number_text.h"
+#include "gear_values.h"
+#include "random_gears.h"
 
 namespace {
 
@@ -109,49 +112,46 @@ void distance(mpfr_ptr result, const std::string& text, mpfr_ptr reference) {
     mpfr_abs(result, result, MPFR_RNDN);
 }
 
-// Half plausible helical gears (as bench/batch_bench.sh draws them), half
-// from wider ranges; the tip circle lies outside the reference circle and
-// the start circle between the base and the reference circles.
-std::array<double, 6> randomGear(std::mt19937_64& random, bool plausible) {
-    std::uniform_real_distribution<double> unit(0.0, 1.0);
-    double m = 0;
-    double z = 0;
-    double alphaN = 0;
-    double beta = 0;
-    if (plausible) {
-        constexpr std::array<double, 12> kModules{0.8, 1, 1.25, 1.5, 2, 2.25, 2.5, 3, 4, 5, 6, 8};
-        constexpr std::array<double, 4> kPressureAngles{14.5, 20, 22.5, 25};
-        m = kModules[random() % kModules.size()];
-        z = 12.0 + static_cast<double>(random() % 140);
-        alphaN = kPressureAngles[random() % 4];
-        beta = static_cast<double>(random() % 3500) / 100.0;
-    } else {
-        m = std::exp(std::log(0.05) + unit(random) * std::log(1000.0));
-        z = 3.0 + static_cast<double>(random() % 400);
-        alphaN = 5.0 + 35.0 * unit(random);
-        beta = -60.0 + 120.0 * unit(random);
+// One line of platform_gear_values's output.
+bool readPlatformValues(std::FILE* input, calc::GearValues& values) {
+    for (auto& value : values) {
+        std::array<char, 64> field{};
+        if (std::fscanf(input, "%63s", field.data()) != 1) {
+            return false;
+        }
+        value.reset();
+        if (std::string_view(field.data()) != "-") {
+            value = std::strtod(field.data(), nullptr);
+        }
     }
-    const double radians = 3.14159265358979 / 180.0;
-    const double d = m * z / std::cos(beta * radians);
-    const double alphaT = std::atan(std::tan(alphaN * radians) / std::cos(beta * radians));
-    const double db = d * std::cos(alphaT);
-    return {m, z, alphaN, beta, d + m * (0.5 + unit(random)), db + (d - db) * unit(random)};
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const long gears = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 1'000'000;
-    std::mt19937_64 random(2024);
+    const std::string command = INVOLUTE_PLATFORM_GEAR_VALUES " " + std::to_string(gears);
+    std::FILE* platformValues = popen(command.c_str(), "r");
+    if (platformValues == nullptr) {
+        std::perror(INVOLUTE_PLATFORM_GEAR_VALUES);
+        return 1;
+    }
+    std::mt19937_64 random(calc::kRandomGearSeed);
     long values = 0;
     long changed = 0;
     long closer = 0;
     long fartherOrEqual = 0;
     long gearsChanged = 0;
     for (long i = 0; i < gears; ++i) {
-        const std::array<double, 6> gear = randomGear(random, i % 2 == 0);
+        const std::array<double, 6> gear = calc::randomGear(random, i % 2 == 0);
         const calc::GearValues exact = calc::gearValues(gear);
-        const calc::GearValues platform = calc_platform::gearValues(gear);
+        calc::GearValues platform;
+        if (!readPlatformValues(platformValues, platform)) {
+            std::fprintf(stderr, "%s: ended after %ld gears\n", INVOLUTE_PLATFORM_GEAR_VALUES, i);
+            pclose(platformValues);
+            return 1;
+        }
         bool gearChanged = false;
         for (std::size_t k = 0; k < exact.size(); ++k) {
             if (!exact[k] || !platform[k]) {
@@ -178,6 +178,10 @@ int main(int argc, char** argv) {
             }
         }
         gearsChanged += gearChanged ? 1 : 0;
+    }
+    if (pclose(platformValues) != 0) {
+        std::fprintf(stderr, "%s failed\n", INVOLUTE_PLATFORM_GEAR_VALUES);
+        return 1;
     }
     std::printf("gears %ld, printed values %ld\n", gears, values);
     std::printf("gears with a changed value %ld (%.3f%%)\n", gearsChanged,

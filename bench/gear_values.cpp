@@ -1,4 +1,4 @@
-#include "bench/gear_values.h"
+#include "gear_values.h"
 
 #include "calc/gear_calculation.h"
 #include "calc/roll_angles.h"

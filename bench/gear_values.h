@@ -1,10 +1,7 @@
 // The nine values `involute calc` prints for a gear (d, db, βb, pbn, gS, L,
 // αt, ξs, ξa), empty where the calculation stops with a fault.
-//
-// bench/CMakeLists.txt compiles gear_values.cpp twice: in involute::calc on
-// the correctly rounded functions, and in involute::calc_platform on the
-// platform's maths library (platform_gear_values.h), so one program can
-// compare the two.
+// On the correctly rounded functions, or on the platform's maths library in
+// a program that links involute::maths_platform.
 #pragma once
 
 #include <array>

@@ -6,6 +6,7 @@
 #include "calc/number_text.h"
 #include "calc/start_command.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/gear_from_texts.h"
 
 namespace {
 

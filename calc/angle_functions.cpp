@@ -2,10 +2,13 @@
 
 #include <cmath>
 
-#include "calc/exact_math.h"
-#include "calc/exact_math_tables.h"
+#include "exact_math.h"
+#include "exact_math_tables.h"
 
 namespace involute::calc {
+
+using maths::exactAtan;
+using maths::exactTan;
 
 ArithmeticFault checkStep(double result, double divisor) {
     if (std::isnan(result)) {
@@ -49,7 +52,7 @@ CheckedValue Acos(const double& x) {
     // (arccos - π) for negative x: there arccos x = π - atan(s / -x), taken
     // with π as the double-double 2·(π/2) so that only the final sum rounds
     // (within an ulp; 0 gives π/2 and -1 gives π, each correctly rounded).
-    const exact_math::DoubleDouble& halfPi = exact_math::kHalfPi;
+    const maths::DoubleDouble& halfPi = maths::kHalfPi;
     if (x == 0.0) {
         return {halfPi.hi};
     }

@@ -5,10 +5,15 @@
 #include <span>
 
 #include "calc/angle_functions.h"
-#include "calc/exact_math.h"
 #include "calc/gear_faults.h"
+#include "exact_math.h"
 
 namespace involute::calc {
+
+using maths::exactAtan;
+using maths::exactCos;
+using maths::exactSin;
+using maths::exactTan;
 
 namespace {
 
@@ -85,24 +90,6 @@ void GearInputs::set(InputField field, double value) {
             dS = value;
             break;
     }
-}
-
-double GearInputs::get(InputField field) const {
-    switch (field) {
-        case InputField::module:
-            return m;
-        case InputField::teeth:
-            return z;
-        case InputField::pressureAngle:
-            return alphaN;
-        case InputField::helixAngle:
-            return beta;
-        case InputField::tipDiameter:
-            return da;
-        case InputField::startDiameter:
-            return dS;
-    }
-    return 0.0;
 }
 
 GearRun computeGear(GearInputs inputs) {
@@ -217,14 +204,6 @@ InputsReading readInputs(const std::array<std::string_view, 6>& texts) {
         reading.inputs.set(field, input.value);
     }
     return reading;
-}
-
-GearRun computeGearFromTexts(const std::array<std::string_view, 6>& texts) {
-    InputsReading reading = readInputs(texts);
-    if (reading.fault) {
-        return {GearResults{}, std::move(reading.fault)};
-    }
-    return computeGear(reading.inputs);
 }
 
 }  // namespace involute::calc

@@ -29,7 +29,6 @@ struct GearInputs {
     double dS = 0.0;      // diameter of the involute start circle
 
     void set(InputField field, double value);
-    [[nodiscard]] double get(InputField field) const;
 };
 
 // How far the roll lengths along the base tangent could be taken. A start or
@@ -104,9 +103,5 @@ struct GearRun {
 
 // Runs the calculation step by step, stopping at the first step that fails.
 [[nodiscard]] GearRun computeGear(GearInputs inputs);
-
-// Reads the six texts in reading order, stopping at the first that is not a
-// number, then computes.
-[[nodiscard]] GearRun computeGearFromTexts(const std::array<std::string_view, 6>& texts);
 
 }  // namespace involute::calc

@@ -23,6 +23,7 @@
 #include "calc/start_command.h"
 #include "fuzz/fuzz_check.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/gear_from_texts.h"
 #include "ui/window_states.h"
 #include "utf8/utf8.h"
 
@@ -166,8 +167,8 @@ class StartCommandRun {
         return written_.size();
     }
 
-    // The command line computes through computeGearFromTexts: the window must
-    // show the same digits and the same message.
+    // The command line reads the six texts and computes as computeGearFromTexts
+    // does: the window must show the same digits and the same message.
     void checkSameAsComputeGear() {
         std::array<std::string_view, kFields> texts;
         for (std::size_t i = 0; i < kFields; ++i) {

@@ -5,8 +5,6 @@
 namespace involute::ui {
 
 inline constexpr double kTwipsPerInch = 1440.0;
-// The DPI at which a twip is 1/15 pixel, the scale every toolkit starts from.
-inline constexpr int kBaseDpi = 96;
 
 // Rounded to the nearest pixel, halves away from zero.
 [[nodiscard]] int pixelsFromTwips(int twips, double dotsPerInch);

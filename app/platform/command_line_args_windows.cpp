@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 #include "app/platform/command_line_args.h"
-#include "app/platform/utf16_windows.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::platform {
 
@@ -16,7 +16,7 @@ std::vector<std::string> commandLineArguments(int /*argc*/, char** /*argv*/) {
         return arguments;
     }
     for (int i = 1; i < count; ++i) {
-        arguments.push_back(utf8FromUtf16(words[i]));
+        arguments.push_back(utf8::utf8FromUtf16(words[i]));
     }
     LocalFree(static_cast<HLOCAL>(words));
     return arguments;

@@ -10,7 +10,7 @@
 #include <streambuf>
 
 #include "app/platform/console.h"
-#include "app/platform/utf16_windows.h"
+#include "utf8/utf16_windows.h"
 #include "utf8/utf8.h"
 
 namespace involute::platform {
@@ -60,7 +60,7 @@ class ConsoleBuffer : public std::streambuf {
     bool show(bool everything) {
         const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
         const std::size_t kept = everything ? 0 : incompleteTail(pending);
-        const std::wstring wide = utf16FromUtf8(pending.substr(0, pending.size() - kept));
+        const std::wstring wide = utf8::utf16FromUtf8(pending.substr(0, pending.size() - kept));
         bool written = true;
         for (std::size_t done = 0; done < wide.size() && written;) {
             const auto chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 8192));

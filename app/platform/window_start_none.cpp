@@ -1,4 +1,5 @@
-// The Windows build has no window yet: the command line is all it offers.
+// A Linux build configured without the Qt window (-DINVOLUTE_WINDOW=OFF): the
+// command line is all it offers.
 #include <span>
 #include <string_view>
 

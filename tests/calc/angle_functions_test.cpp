@@ -8,10 +8,14 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/exact_math.h"
 #include "calc/number_text.h"
+#include "exact_math.h"
 
 namespace involute::calc {
+
+using maths::exactAtan;
+using maths::exactCos;
+using maths::exactSin;
 namespace {
 
 TEST(Pi, IsTheDoubleNearestToFourteenDecimals) {

@@ -11,6 +11,7 @@
 
 #include "calc/number_text.h"
 #include "tests/support/gb2312.h"
+#include "tests/support/gear_from_texts.h"
 
 namespace involute::calc {
 namespace {

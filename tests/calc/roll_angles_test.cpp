@@ -7,10 +7,12 @@
 #include <cmath>
 #include <string>
 
-#include "calc/exact_math.h"
 #include "calc/number_text.h"
+#include "exact_math.h"
 
 namespace involute::calc {
+
+using maths::exactTan;
 namespace {
 
 // An angle as it would be printed; "-" when absent.

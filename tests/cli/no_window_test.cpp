@@ -1,5 +1,6 @@
-// A build without a window (Windows so far) started with no subcommand says
-// so, in characters every Chinese Windows can show, and shows the help.
+// A build without a window (Linux configured with -DINVOLUTE_WINDOW=OFF)
+// started with no subcommand says so, in characters every Chinese system can
+// show, and shows the help.
 #include <gtest/gtest.h>
 
 #include "app/cli/help_text.h"

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/platform/utf16_windows.h"
 #include "tests/cli/run_program.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::testing {
 
@@ -67,11 +67,11 @@ CommandResult runProgram(const std::vector<std::string>& words, std::string_view
     const std::filesystem::path err = scratch.path() / "stderr";
     scratch.write("stdin", input);
 
-    const std::wstring program = platform::utf16FromUtf8(INVOLUTE_EXECUTABLE);
+    const std::wstring program = utf8::utf16FromUtf8(INVOLUTE_EXECUTABLE);
     std::wstring commandLine = commandLineWord(program);
     for (const std::string& word : words) {
         commandLine += L' ';
-        commandLine += commandLineWord(platform::utf16FromUtf8(word));
+        commandLine += commandLineWord(utf8::utf16FromUtf8(word));
     }
 
     CommandResult result;

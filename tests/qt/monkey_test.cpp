@@ -29,6 +29,7 @@
 #include "calc/number_text.h"
 #include "tests/qt/monkey_events.h"
 #include "tests/qt/window_fixture.h"
+#include "tests/support/gear_from_texts.h"
 #include "ui/qt/colour_codes.h"
 #include "ui/qt/field_edit.h"
 #include "ui/window_states.h"

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/platform/utf16_windows.h"
 #include "tests/support/gb2312.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::testing {
 
@@ -25,7 +25,7 @@ bool inGb2312Rows(unsigned char lead, unsigned char cell) {
 
 bool fitsGb2312(std::string_view utf8) {
     constexpr UINT kGbk = 936;
-    const std::wstring text = platform::utf16FromUtf8(utf8);
+    const std::wstring text = utf8::utf16FromUtf8(utf8);
     if (text.empty()) {
         return true;
     }

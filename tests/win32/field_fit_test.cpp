@@ -7,11 +7,11 @@
 #include <array>
 #include <string>
 
-#include "app/platform/utf16_windows.h"
 #include "tests/win32/window_driver.h"
 #include "ui/win32/field_edit.h"
 #include "ui/win32/system_colours.h"
 #include "ui/window_states.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::testing {
 namespace {
@@ -57,7 +57,7 @@ std::string tooltipText(HWND tooltip, HWND owner, HWND field) {
     tool.uId = reinterpret_cast<UINT_PTR>(field);
     tool.lpszText = text.data();
     SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
-    return platform::utf8FromUtf16(text.data());
+    return utf8::utf8FromUtf16(text.data());
 }
 
 using Win32WindowFit = Win32WindowTest;

@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "app/platform/utf16_windows.h"
 #include "ui/win32/win32_window.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::testing {
 namespace {
@@ -36,7 +36,7 @@ BOOL CALLBACK matchProcess(HWND window, LPARAM lParam) {
 class RunningProgram {
   public:
     RunningProgram() {
-        std::wstring commandLine = L"\"" + platform::utf16FromUtf8(INVOLUTE_EXECUTABLE) + L"\"";
+        std::wstring commandLine = L"\"" + utf8::utf16FromUtf8(INVOLUTE_EXECUTABLE) + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

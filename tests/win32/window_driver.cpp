@@ -3,18 +3,18 @@
 #include <array>
 #include <chrono>
 
-#include "app/platform/utf16_windows.h"
 #include "ui/win32/dpi_functions.h"
 #include "ui/win32/error_report.h"
 #include "ui/win32/run_window.h"
 #include "ui/window_layout.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::testing {
 
 namespace {
 
-using platform::utf16FromUtf8;
-using platform::utf8FromUtf16;
+using utf8::utf16FromUtf8;
+using utf8::utf8FromUtf16;
 
 std::string windowText(HWND window) {
     std::array<wchar_t, 512> buffer{};

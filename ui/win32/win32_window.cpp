@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/platform/utf16_windows.h"
 #include "calc/start_command.h"
 #include "ui/input_focus.h"
 #include "ui/twips.h"
@@ -15,13 +14,14 @@
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text_positions.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::ui::win32 {
 
 namespace {
 
-using platform::utf16FromUtf8;
-using platform::utf8FromUtf16;
+using utf8::utf16FromUtf8;
+using utf8::utf8FromUtf16;
 
 static_assert(static_cast<std::size_t>(Control::JKX1) == 0);
 

@@ -1,12 +1,12 @@
-#include "calc/exact_math_slow.h"
+#include "exact_math_slow.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "calc/double_double.h"
+#include "double_double.h"
 
-namespace involute::calc::exact_math {
+namespace involute::maths {
 
 namespace {
 
@@ -18,9 +18,6 @@ namespace {
 // whose result lies closer still to a midpoint (none is exact: sin, cos,
 // tan and atan of a nonzero rational are irrational).
 constexpr std::array<int, 3> kZivLimbs{5, 8, kMaxLimbs};
-
-// The largest double below π/4: |x| under it needs no reduction.
-constexpr double kBelowQuarterPi = 0x1.921fb54442d18p-1;
 
 // 32 bits of the little-endian word array `p` from bit `from` up (bits below
 // 0 or past the end read as 0).
@@ -313,14 +310,7 @@ ReducedAngle reduceQuarterTurns(double absX, int limbs) {
             }
             p[s / 32] &= (std::uint32_t{1} << (s % 32)) - 1u;
         }
-        int b = -1;
-        for (int i = words - 1; i >= 0 && b < 0; --i) {
-            for (int bit = 31; bit >= 0 && b < 0; --bit) {
-                if (((p[i] >> bit) & 1u) != 0) {
-                    b = 32 * i + bit;
-                }
-            }
-        }
+        const int b = topBitOfWords({p.data(), static_cast<std::size_t>(words)});
         if (b < fractionBits + 54 && firstWord + window < kTwoOverPiWords) {
             window += 2;
             continue;
@@ -380,4 +370,4 @@ double slowAtan(double x) {
     return zivLoop(SlowFunction::atan, x);
 }
 
-}  // namespace involute::calc::exact_math
+}  // namespace involute::maths

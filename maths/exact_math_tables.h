@@ -1,18 +1,14 @@
 // The constants of the correctly rounded sine, cosine, tangent and arc
 // tangent. tools/generate_exact_math_tables.cpp computes them with MPFR and
-// writes calc/exact_math_tables.cpp; the program never links MPFR.
+// writes maths/exact_math_tables.cpp; the program never links MPFR.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-namespace involute::calc::exact_math {
+#include "double_double.h"
 
-// A double-double: the unevaluated sum hi + lo, |lo| <= ulp(hi) / 2.
-struct DoubleDouble {
-    double hi = 0.0;
-    double lo = 0.0;
-};
+namespace involute::maths {
 
 // The slow path's fixed-point numbers hold at most this many 32-bit words:
 // one integer word and 25 fraction words (800 bits).
@@ -62,4 +58,4 @@ extern const std::array<double, 3> kSinTail;
 extern const std::array<double, 3> kCosTail;
 extern const std::array<double, 4> kAtanTail;
 
-}  // namespace involute::calc::exact_math
+}  // namespace involute::maths

@@ -11,10 +11,11 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
-#include "calc/exact_math_tables.h"
+#include "exact_math_tables.h"
 
-namespace involute::calc::exact_math {
+namespace involute::maths {
 
 struct Fixed {
     int limbs = 0;  // words in use, 2 ... kMaxLimbs
@@ -29,6 +30,9 @@ struct Fixed {
     // Index of the highest set bit of a positive number; -1 for zero.
     [[nodiscard]] int topBit() const;
 };
+
+// Index of the highest set bit of little-endian 32-bit words; -1 when all are zero.
+[[nodiscard]] int topBitOfWords(std::span<const std::uint32_t> words);
 
 // Zero with `limbs` words.
 [[nodiscard]] Fixed fixedZero(int limbs);
@@ -57,4 +61,4 @@ struct Fixed {
 // 1 / b for 1/4 <= b <= 4, within 6 · 2^-fractionBits() relative.
 [[nodiscard]] Fixed reciprocal(const Fixed& b);
 
-}  // namespace involute::calc::exact_math
+}  // namespace involute::maths

@@ -6,17 +6,17 @@
 //
 // A fast path in double-double arithmetic with a proven error bound answers
 // almost every argument; when its result lies too close to the midpoint of
-// two doubles the slow path (calc/exact_math_slow.h) decides.
+// two doubles the slow path (maths/exact_math_slow.h) decides.
 //
 // Non-finite arguments give NaN (the arc tangent of ±infinity is ±π/2
 // rounded); the calculation reports them as faults before printing.
 #pragma once
 
-namespace involute::calc {
+namespace involute::maths {
 
 [[nodiscard]] double exactSin(double x);
 [[nodiscard]] double exactCos(double x);
 [[nodiscard]] double exactTan(double x);
 [[nodiscard]] double exactAtan(double x);
 
-}  // namespace involute::calc
+}  // namespace involute::maths

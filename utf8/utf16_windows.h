@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace involute::platform {
+namespace involute::utf8 {
 
 [[nodiscard]] std::wstring utf16FromUtf8(std::string_view text);
 [[nodiscard]] std::string utf8FromUtf16(std::wstring_view text);
 
-}  // namespace involute::platform
+}  // namespace involute::utf8

@@ -7,9 +7,13 @@
 // within 2^-1000 ... 2^900 in magnitude.
 #pragma once
 
-#include "calc/exact_math_tables.h"
+namespace involute::maths {
 
-namespace involute::calc::exact_math {
+// A double-double: the unevaluated sum hi + lo, |lo| <= ulp(hi) / 2.
+struct DoubleDouble {
+    double hi = 0.0;
+    double lo = 0.0;
+};
 
 // An integer within 1/2 + 2^-53 of v >= 0 (truncating v + 1/2, no library
 // call): the table lookups accept either neighbour when v lies that close to
@@ -68,4 +72,4 @@ namespace involute::calc::exact_math {
     return fastTwoSum(q, remainder * inverse);
 }
 
-}  // namespace involute::calc::exact_math
+}  // namespace involute::maths

@@ -1,11 +1,11 @@
-#include "app/platform/utf16_windows.h"
+#include "utf8/utf16_windows.h"
 
 #include <windows.h>
 
 #include <limits>
 #include <stdexcept>
 
-namespace involute::platform {
+namespace involute::utf8 {
 
 namespace {
 
@@ -42,4 +42,4 @@ std::string utf8FromUtf16(std::wstring_view text) {
     return narrow;
 }
 
-}  // namespace involute::platform
+}  // namespace involute::utf8

@@ -1,9 +1,9 @@
-#include "calc/fixed_point.h"
+#include "fixed_point.h"
 
 #include <bit>
 #include <cmath>
 
-namespace involute::calc::exact_math {
+namespace involute::maths {
 
 bool Fixed::isZero() const {
     for (int i = 0; i < limbs; ++i) {
@@ -21,13 +21,17 @@ unsigned Fixed::bit(int i) const {
     return (word[i / 32] >> (i % 32)) & 1u;
 }
 
-int Fixed::topBit() const {
-    for (int i = limbs - 1; i >= 0; --i) {
-        if (word[i] != 0) {
-            return 32 * i + 31 - std::countl_zero(word[i]);
+int topBitOfWords(std::span<const std::uint32_t> words) {
+    for (auto i = static_cast<int>(words.size()) - 1; i >= 0; --i) {
+        if (words[i] != 0) {
+            return 32 * i + 31 - std::countl_zero(words[i]);
         }
     }
     return -1;
+}
+
+int Fixed::topBit() const {
+    return topBitOfWords({word.data(), static_cast<std::size_t>(limbs)});
 }
 
 Fixed fixedZero(int limbs) {
@@ -194,4 +198,4 @@ Fixed reciprocal(const Fixed& b) {
     return y;
 }
 
-}  // namespace involute::calc::exact_math
+}  // namespace involute::maths

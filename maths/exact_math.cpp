@@ -1,24 +1,16 @@
-#include "calc/exact_math.h"
+#include "exact_math.h"
 
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "calc/double_double.h"
-#include "calc/exact_math_slow.h"
+#include "double_double.h"
+#include "exact_math_slow.h"
 
-namespace involute::calc {
+namespace involute::maths {
 
 namespace {
-
-using exact_math::divide;
-using exact_math::DoubleDouble;
-using exact_math::fastTwoSum;
-using exact_math::kHalfPi;
-using exact_math::multiply;
-using exact_math::twoProduct;
-using exact_math::twoSum;
 
 // Below 2^-27 the results are known without computing: sin x and atan x lie
 // within |x|³/3 < |x| · 2^-54 / 3 of x, less than a quarter ulp of x even
@@ -27,9 +19,6 @@ using exact_math::twoSum;
 // ulp; cos x lies within x²/2 < 2^-55 below 1, nearer 1 than the midpoint
 // 1 - 2^-54. This also keeps subnormals away from the double-double steps.
 constexpr double kTiny = 0x1p-27;
-
-// The largest double below π/4: smaller |x| needs no reduction.
-constexpr double kBelowQuarterPi = 0x1.921fb54442d18p-1;
 
 // Fraction words for the fast reduction: 128 bits, so the reduced angle is
 // within 2^-101 relative (below).
@@ -100,8 +89,8 @@ struct FastAngle {
     }
     if (absX < 0x1p26) {
         constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
-        const auto& part = exact_math::kHalfPiParts;
-        const auto k = static_cast<double>(exact_math::nearestIndex(absX * kTwoOverPi));
+        const auto& part = kHalfPiParts;
+        const auto k = static_cast<double>(nearestIndex(absX * kTwoOverPi));
         const DoubleDouble first = twoSum(absX - k * part[0], -(k * part[1]));
         const DoubleDouble second = twoSum(first.hi, -(k * part[2]));
         const DoubleDouble last = twoProduct(k, part[3]);
@@ -113,8 +102,7 @@ struct FastAngle {
                               : FastAngle{quadrant, false, r};
         }
     }
-    const exact_math::ReducedAngle reduced =
-        exact_math::reduceQuarterTurns(absX, kFastReductionLimbs);
+    const ReducedAngle reduced = reduceQuarterTurns(absX, kFastReductionLimbs);
     const auto& word = reduced.fraction.word;  // words 3 ... 0 hold the 128 fraction bits
     const std::uint64_t top = (std::uint64_t{word[3]} << 32) | word[2];
     const double hi = static_cast<double>(top >> 11) * 0x1p-53;
@@ -159,12 +147,12 @@ struct TableTerms {
 };
 
 [[gnu::always_inline]] inline TableTerms tableTerms(DoubleDouble t) {
-    const auto& tail = exact_math::kSinTail;
-    const auto& cosTail = exact_math::kCosTail;
-    const int j = exact_math::nearestIndex(t.hi * exact_math::kSinCosStepsPerRadian);
-    const exact_math::SineCosine& entry = exact_math::kSinCosOfSteps[j];
+    const auto& tail = kSinTail;
+    const auto& cosTail = kCosTail;
+    const int j = nearestIndex(t.hi * kSinCosStepsPerRadian);
+    const SineCosine& entry = kSinCosOfSteps[j];
     TableTerms terms{entry.sin, entry.cos};
-    terms.uHi = t.hi - static_cast<double>(j) / exact_math::kSinCosStepsPerRadian;
+    terms.uHi = t.hi - static_cast<double>(j) / kSinCosStepsPerRadian;
     terms.uLo = t.lo;
     const double w = terms.uHi * (terms.uHi + 2.0 * terms.uLo);
     terms.sinTail = terms.uHi * w * (tail[0] + w * (tail[1] + w * tail[2]));
@@ -196,12 +184,12 @@ struct TableTerms {
 // (five roundings): 2^-70.3 |u|. The additions round by 2^-53 of at most 2^-19 |u| + 2^-52 (|atan
 // c| + |u|).
 DoubleDouble atanFromTable(int j, DoubleDouble numerator, DoubleDouble denominator) {
-    const auto& tail = exact_math::kAtanTail;
+    const auto& tail = kAtanTail;
     const DoubleDouble u = divide(numerator, denominator);
     const double w = u.hi * u.hi;
     const double p = tail[0] + w * (tail[1] + w * (tail[2] + w * tail[3]));
     const double atanTail = w * (u.hi * p - u.lo);
-    const DoubleDouble& a = exact_math::kAtanOfSteps[j];
+    const DoubleDouble& a = kAtanOfSteps[j];
     const DoubleDouble sum = twoSum(a.hi, u.hi);
     return fastTwoSum(sum.hi, sum.lo + (a.lo + (u.lo + atanTail)));
 }
@@ -213,8 +201,8 @@ DoubleDouble atanFromTable(int j, DoubleDouble numerator, DoubleDouble denominat
 // |atan c| + |u| <= 3 atan x and |u| <= atan x; at j = 0, u = x: with the
 // bound of atanFromTable, below 2^-69 relative.
 DoubleDouble atanUpToOne(double x) {
-    const int j = exact_math::nearestIndex(x * exact_math::kAtanStepsPerUnit);
-    const double c = static_cast<double>(j) / exact_math::kAtanStepsPerUnit;
+    const int j = nearestIndex(x * kAtanStepsPerUnit);
+    const double c = static_cast<double>(j) / kAtanStepsPerUnit;
     const DoubleDouble xc = twoProduct(x, c);
     const DoubleDouble one = twoSum(1.0, xc.hi);
     return atanFromTable(j, {x - c, 0.0}, fastTwoSum(one.hi, one.lo + xc.lo));
@@ -228,8 +216,8 @@ DoubleDouble atanUpToOne(double x) {
 // twoSum. As in atanUpToOne, below 2^-69 relative to atan(1/x), itself at
 // most π/4.
 DoubleDouble atanOfReciprocal(double x) {
-    const int j = exact_math::nearestIndex(exact_math::kAtanStepsPerUnit / x);
-    const double c = static_cast<double>(j) / exact_math::kAtanStepsPerUnit;
+    const int j = nearestIndex(kAtanStepsPerUnit / x);
+    const double c = static_cast<double>(j) / kAtanStepsPerUnit;
     const DoubleDouble cx = twoProduct(c, x);
     return atanFromTable(j, twoSum(1.0 - cx.hi, -cx.lo), twoSum(x, c));
 }
@@ -253,7 +241,7 @@ double exactSin(double x) {
         r = negate(r);
     }
     double result = 0.0;
-    return roundsToHigh(r, kSinError, result) ? result : exact_math::slowSin(x);
+    return roundsToHigh(r, kSinError, result) ? result : slowSin(x);
 }
 
 double exactCos(double x) {
@@ -273,7 +261,7 @@ double exactCos(double x) {
         r = negate(r);
     }
     double result = 0.0;
-    return roundsToHigh(r, kCosError, result) ? result : exact_math::slowCos(x);
+    return roundsToHigh(r, kCosError, result) ? result : slowCos(x);
 }
 
 // tan t = sin t / cos t, or -cos t / sin t in the odd quadrants: the
@@ -298,7 +286,7 @@ double exactTan(double x) {
         r = negate(r);
     }
     double result = 0.0;
-    return roundsToHigh(r, kTanError, result) ? result : exact_math::slowTan(x);
+    return roundsToHigh(r, kTanError, result) ? result : slowTan(x);
 }
 
 // For |x| > 1, atan |x| = π/2 - atan(1/|x|) >= π/4 >= atan(1/|x|), so the
@@ -326,7 +314,7 @@ double exactAtan(double x) {
         r = negate(r);
     }
     double result = 0.0;
-    return roundsToHigh(r, kAtanError, result) ? result : exact_math::slowAtan(x);
+    return roundsToHigh(r, kAtanError, result) ? result : slowAtan(x);
 }
 
-}  // namespace involute::calc
+}  // namespace involute::maths

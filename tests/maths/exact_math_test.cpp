@@ -2,7 +2,7 @@
 //
 // INVOLUTE_EXACT_MATH_ARGS sets the random arguments per function (default
 // 10^6, fewer in a sanitizer build); INVOLUTE_EXACT_MATH_SEED replays a run.
-#include "calc/exact_math.h"
+#include "exact_math.h"
 
 #include <gtest/gtest.h>
 #include <mpfr.h>
@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/exact_math_slow.h"
+#include "exact_math_slow.h"
 
-namespace involute::calc {
+namespace involute::maths {
 namespace {
 
 #ifdef INVOLUTE_SANITIZED_BUILD
@@ -42,7 +42,7 @@ struct Function {
     double (*fast)(double);
     double (*slow)(double);
     MpfrFunction referee;
-    exact_math::SlowFunction slowFunction;
+    SlowFunction slowFunction;
 };
 
 void PrintTo(const Function& function, std::ostream* os) {
@@ -50,10 +50,10 @@ void PrintTo(const Function& function, std::ostream* os) {
 }
 
 const std::array kFunctions{
-    Function{"sin", &exactSin, &exact_math::slowSin, &mpfr_sin, exact_math::SlowFunction::sin},
-    Function{"cos", &exactCos, &exact_math::slowCos, &mpfr_cos, exact_math::SlowFunction::cos},
-    Function{"tan", &exactTan, &exact_math::slowTan, &mpfr_tan, exact_math::SlowFunction::tan},
-    Function{"atan", &exactAtan, &exact_math::slowAtan, &mpfr_atan, exact_math::SlowFunction::atan},
+    Function{"sin", &exactSin, &slowSin, &mpfr_sin, SlowFunction::sin},
+    Function{"cos", &exactCos, &slowCos, &mpfr_cos, SlowFunction::cos},
+    Function{"tan", &exactTan, &slowTan, &mpfr_tan, SlowFunction::tan},
+    Function{"atan", &exactAtan, &slowAtan, &mpfr_atan, SlowFunction::atan},
 };
 
 // A number of MPFR precision `bits`, freed on leaving scope.
@@ -305,15 +305,14 @@ TEST_P(ExactMath, SlowValueIsWithinItsStatedBound) {
         arguments.push_back(randomArgument(random, i));
     }
     long outside = 0;
-    for (const int limbs : {5, 8, exact_math::kMaxLimbs}) {
-        const std::size_t stride = kSlowValueStride * (limbs == exact_math::kMaxLimbs ? 7 : 1);
+    for (const int limbs : {5, 8, kMaxLimbs}) {
+        const std::size_t stride = kSlowValueStride * (limbs == kMaxLimbs ? 7 : 1);
         for (std::size_t i = 0; i < arguments.size(); i += stride) {
             const double x = arguments[i];
             if (x == 0.0 || !std::isfinite(x)) {
                 continue;
             }
-            const exact_math::SlowValue value =
-                exact_math::slowValue(function.slowFunction, x, limbs);
+            const SlowValue value = slowValue(function.slowFunction, x, limbs);
             const mpfr_prec_t bits = 32 * limbs + 256;
             Mpfr computed(bits);
             mpfr_set_ui(computed.get(), 0, MPFR_RNDN);
@@ -360,4 +359,4 @@ TEST(ExactMathNonFinite, GivesNaNOrQuarterTurn) {
 }
 
 }  // namespace
-}  // namespace involute::calc
+}  // namespace involute::maths

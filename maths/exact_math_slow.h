@@ -4,9 +4,12 @@
 // path can reduce huge arguments with it and tests can call it directly.
 #pragma once
 
-#include "calc/fixed_point.h"
+#include "fixed_point.h"
 
-namespace involute::calc::exact_math {
+namespace involute::maths {
+
+// The largest double below π/4: smaller |x| needs no reduction.
+inline constexpr double kBelowQuarterPi = 0x1.921fb54442d18p-1;
 
 // |x| = (4k + quadrant)·π/2 + θ with θ = ±fraction · 2^-scale · π/2 quarter
 // turns' worth: fraction lies in [1/2, 1) and |θ| <= π/4 (to within the
@@ -45,4 +48,4 @@ struct SlowValue {
 [[nodiscard]] double slowTan(double x);
 [[nodiscard]] double slowAtan(double x);
 
-}  // namespace involute::calc::exact_math
+}  // namespace involute::maths
