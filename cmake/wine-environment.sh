@@ -47,8 +47,20 @@ involute_make_prefix() {
 # them when it is done. A caller that waits for its programs to end with
 # `wineserver -w` (the installer test) sets INVOLUTE_WINE_SERVER_ENDS=1, as a
 # server kept alive would keep it waiting.
+#
+# The first program of a new server starts wine's own services (services.exe,
+# winedevice.exe), which live as long as the server and hold on to that
+# program's standard output and error: a caller reading them to their end
+# (CTest's test discovery) would wait for the server. So a new server gets a
+# program of its own first, its streams and the lock closed, under the lock
+# so that no test program comes first.
 involute_keep_wineserver() {
     if [ "${INVOLUTE_WINE_SERVER_ENDS:-0}" != 1 ]; then
-        wineserver -p900 </dev/null >/dev/null 2>&1 || true
+        (
+            flock 8
+            if wineserver -p900 8>&- </dev/null >/dev/null 2>&1; then
+                wine cmd /c exit </dev/null >/dev/null 2>&1 8>&- || true
+            fi
+        ) 8>"$WINEPREFIX.server-lock"
     fi
 }
