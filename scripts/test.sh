@@ -3,7 +3,8 @@
 # formatting, runs every test, runs clang-tidy, cross-builds the program for
 # 32-bit and 64-bit Windows and runs its tests under wine, runs every test
 # again under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes every fuzz
-# target for $INVOLUTE_FUZZ_SECONDS (default 60) seconds each.
+# target, built in the same sanitizer build, for $INVOLUTE_FUZZ_SECONDS
+# (default 20) seconds each; the long run is scripts/fuzz.sh with more seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -47,9 +48,6 @@ scripts/check-format.sh
 stage "native tests"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
-stage "clang-tidy"
-INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
-
 # involute.exe with mingw-w64 for 32-bit and 64-bit Windows, its tests under
 # wine, in build/windows-i686 and build/windows; one of them feeds the same
 # random gears to involute.exe and to the Linux program built above and wants
@@ -79,15 +77,18 @@ cmake --build --preset windows -j "$(nproc)"
 stage "windows tests"
 ctest --preset windows -j "$(nproc)"
 
-# The same tests, built in build/asan (CMakePresets.json).
+# The Linux build's sources and the Windows build's own (ui/win32, the
+# Windows sources of app/platform, their tests).
+stage "clang-tidy"
+INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
+
+# The same tests and the fuzz programs, built once in build/asan with clang
+# (CMakePresets.json).
 stage "asan configure and build"
 cmake --preset asan
 cmake --build --preset asan
 stage "asan tests"
 ctest --preset asan -j "$(nproc)"
 
-stage "fuzz configure and build"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
 stage "fuzz runs"
-scripts/fuzz.sh "${INVOLUTE_FUZZ_SECONDS:-60}"
+scripts/fuzz.sh "${INVOLUTE_FUZZ_SECONDS:-20}"
