@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer programs (clang, CMake preset "fuzz"), runs each for a
-# set time and prints its executions and crashes. Fails on a crash.
+# Builds the libFuzzer programs in the sanitizer build (clang, CMake preset
+# "asan", build/asan), runs each for a set time and prints its executions and
+# crashes. Fails on a crash.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # SECONDS per target: the argument, else $INVOLUTE_FUZZ_SECONDS, else 60;
 # 0 runs the seed corpus once and stops.
-# TARGET: the names under fuzz/corpus/ (default: every fuzz_* program built).
+# TARGET: the names under fuzz/corpus/ (default: all of them).
 # Targets run side by side, $INVOLUTE_FUZZ_JOBS at a time (default: cores).
 #
 # The seeds in fuzz/corpus/<target>/ are only read; inputs the fuzzer finds
-# go to build/fuzz/corpus/<target>/ and are kept for the next run. A crash
-# input lands in build/fuzz/crashes/<target>/: once it is fixed, copy it into
+# go to build/asan/corpus/<target>/ and are kept for the next run. A crash
+# input lands in build/asan/crashes/<target>/: once it is fixed, copy it into
 # fuzz/corpus/<target>/ under a name of letters, digits and underscores, and
 # the corpus tests replay it in every build.
 set -euo pipefail
@@ -25,20 +26,17 @@ if [[ ! "$seconds" =~ ^[0-9]+$ ]]; then
 fi
 shift $(($# > 0 ? 1 : 0))
 jobs=${INVOLUTE_FUZZ_JOBS:-$(nproc)}
-build=build/fuzz
+build=build/asan
 
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --preset asan >/dev/null
+cmake --build --preset asan --target fuzz_programs
 
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    for program in "$build"/fuzz/fuzz_*; do
-        [[ -x "$program" ]] && targets+=("${program##*/fuzz_}")
+    for corpus in fuzz/corpus/*/; do
+        corpus=${corpus%/}
+        targets+=("${corpus##*/}")
     done
-fi
-if ((${#targets[@]} == 0)); then
-    echo "fuzz: no fuzz programs in $build/fuzz" >&2
-    exit 1
 fi
 
 run_target() {

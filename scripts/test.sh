@@ -3,22 +3,50 @@
 # formatting, runs every test, runs clang-tidy, cross-builds the program for
 # 32-bit and 64-bit Windows and runs its tests under wine, runs every test
 # again under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes every fuzz
-# target for $INVOLUTE_FUZZ_SECONDS (default 60) seconds each.
+# target, built in the same sanitizer build, for $INVOLUTE_FUZZ_SECONDS
+# (default 20) seconds each; the long run is scripts/fuzz.sh with more seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+# Each stage's wall time, printed as it ends and once more all together at
+# the end, so that a slow stage shows in the CI log.
+stage_names=()
+stage_seconds=()
+stage_name=
+stage_start=$SECONDS
+stage() {
+    if [[ -n "$stage_name" ]]; then
+        stage_names+=("$stage_name")
+        stage_seconds+=($((SECONDS - stage_start)))
+        echo "test.sh: stage '$stage_name' took $((SECONDS - stage_start)) s"
+    fi
+    stage_name=$1
+    stage_start=$SECONDS
+}
+print_stage_times() {
+    local i
+    echo "test.sh: stage times (s)"
+    for i in "${!stage_names[@]}"; do
+        printf '  %6d  %s\n' "${stage_seconds[$i]}" "${stage_names[$i]}"
+    done
+    printf '  %6d  total\n' "$SECONDS"
+}
+
+stage "install packages"
 scripts/install-dependencies.sh
 
 build=${INVOLUTE_BUILD_DIR:-build/ci}
+stage "native configure"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINVOLUTE_WERROR=ON
+stage "native build"
 cmake --build "$build"
 
+stage "format check"
 scripts/check-format.sh
 
+stage "native tests"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
-
-INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
 
 # involute.exe with mingw-w64 for 32-bit and 64-bit Windows, its tests under
 # wine, in build/windows-i686 and build/windows; one of them feeds the same
@@ -36,19 +64,31 @@ end_wineservers() {
         [ ! -d "$prefix" ] || WINEPREFIX=$(realpath "$prefix") wineserver -k 2>/dev/null || true
     done
 }
-trap end_wineservers EXIT
-windows_start=$SECONDS
+trap 'end_wineservers; stage ""; print_stage_times' EXIT
+stage "windows-i686 configure and build"
 cmake --preset windows-i686 -DINVOLUTE_LINUX_PROGRAM="$linux_program"
 cmake --build --preset windows-i686 -j "$(nproc)"
+stage "windows-i686 tests"
 ctest --preset windows-i686 -j "$(nproc)"
-i686_seconds=$((SECONDS - windows_start))
+stage "windows configure and build"
 cmake --preset windows -DINVOLUTE_LINUX_PROGRAM="$linux_program" \
     -DINVOLUTE_WINDOWS_I686_PROGRAM="$root/build/windows-i686/app/involute.exe"
 cmake --build --preset windows -j "$(nproc)"
+stage "windows tests"
 ctest --preset windows -j "$(nproc)"
-echo "Windows builds and tests: i686 ${i686_seconds} s, x86_64 $((SECONDS - windows_start - i686_seconds)) s"
 
-# The same tests, built in build/asan (CMakePresets.json).
-CTEST_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset asan
+# The Linux build's sources and the Windows build's own (ui/win32, the
+# Windows sources of app/platform, their tests).
+stage "clang-tidy"
+INVOLUTE_BUILD_DIR=$build scripts/tidy.sh
 
-scripts/fuzz.sh "${INVOLUTE_FUZZ_SECONDS:-60}"
+# The same tests and the fuzz programs, built once in build/asan with clang
+# (CMakePresets.json).
+stage "asan configure and build"
+cmake --preset asan
+cmake --build --preset asan
+stage "asan tests"
+ctest --preset asan -j "$(nproc)"
+
+stage "fuzz runs"
+scripts/fuzz.sh "${INVOLUTE_FUZZ_SECONDS:-20}"

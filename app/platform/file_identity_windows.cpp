@@ -28,8 +28,9 @@ std::optional<FileIdentity> identityOfRegular(HANDLE file) {
 
 std::optional<FileIdentity> regularFileIdentity(int descriptor) {
     // The C runtime's descriptor stands for a handle; -2 marks one that is
-    // not associated with a stream.
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+    // not associated with a stream. The handle comes as an integer.
+    const auto handle =
+        reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));  // NOLINT(performance-no-int-to-ptr)
     return identityOfRegular(handle);
 }
 

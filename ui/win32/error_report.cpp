@@ -137,9 +137,7 @@ void layOut(HWND box) {
 
 INT_PTR CALLBACK reportProc(HWND box, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
-        case WM_INITDIALOG:
-            layOut(box);
-            return TRUE;  // the focus goes to 确定
+        case WM_INITDIALOG:  // TRUE: the focus goes to 确定
         case WM_DPICHANGED:
             layOut(box);
             return TRUE;

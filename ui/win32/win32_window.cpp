@@ -195,6 +195,7 @@ void Win32Window::nameForScreenReaders() {
 // it: screen readers name a field by the label before it.
 void Win32Window::orderTabsByIndex() {
     std::vector<const ControlRow*> sorted;
+    sorted.reserve(kWindowLayout.size());
     for (const ControlRow& row : kWindowLayout) {
         sorted.push_back(&row);
     }
