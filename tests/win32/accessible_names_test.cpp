@@ -12,8 +12,8 @@
 #include <map>
 #include <string>
 
-#include "app/platform/utf16_windows.h"
 #include "tests/win32/window_driver.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::testing {
 namespace {
@@ -132,7 +132,7 @@ class Win32WindowNames : public Win32WindowTest {
 
     [[nodiscard]] std::string spokenName(Control control) const {
         const auto found = names_.names.find(of(control));
-        return found == names_.names.end() ? "(unnamed)" : platform::utf8FromUtf16(found->second);
+        return found == names_.names.end() ? "(unnamed)" : utf8::utf8FromUtf16(found->second);
     }
 
     RecordedNames names_;
