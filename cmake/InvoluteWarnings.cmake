@@ -11,10 +11,10 @@ function(involute_target_defaults target)
                                              -Wno-sign-conversion -ffp-contract=off)
     if(INVOLUTE_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
-        # g++ 12 at -O3 (Release) reports std::string's own copies as
+        # g++ 12 at -O3 (Release only) reports std::string's own copies as
         # overlapping (-Wrestrict, GCC bug 105329): warned, not fatal.
         if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
-            target_compile_options(${target} PRIVATE -Wno-error=restrict)
+            target_compile_options(${target} PRIVATE $<$<CONFIG:Release>:-Wno-error=restrict>)
         endif()
     endif()
     involute_target_sanitizers(${target})
