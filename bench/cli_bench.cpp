@@ -16,6 +16,7 @@
 #include "app/cli/gear_report.h"
 #include "app/cli/table_layout.h"
 #include "calc/gear_calculation.h"
+#include "calc/gear_quantities.h"
 
 namespace {
 
@@ -45,9 +46,9 @@ std::vector<GearTexts> generatedGears(std::size_t count) {
         // Tip and start circles between the base and the reference circle,
         // placed from the calculation's own d and db.
         const calc::GearRun circles =
-            calc::computeGear({m, static_cast<double>(z), alphaN, beta, 0.0, 0.0});
-        const double d = *circles.results.d;
-        const double db = *circles.results.db;
+            calc::computeGear({{m, static_cast<double>(z), alphaN, beta, 0.0, 0.0}});
+        const double d = *circles.results.shown[calc::Quantity::d];
+        const double db = *circles.results.shown[calc::Quantity::db];
         std::array<char, std::size_t{6} * 32> buffer{};
         GearTexts gear;
         const auto format = [&buffer](const char* pattern, auto value) {
@@ -102,8 +103,10 @@ BENCHMARK(CsvReading)->Unit(benchmark::kMillisecond);
 // column unnamed: each needs a name of its own (`_2`, `_3`, ...).
 void WideHeaderLayout(benchmark::State& state) {
     const auto columns = static_cast<std::size_t>(state.range(0));
-    std::vector<std::string_view> header{"m", "z", "alpha", "beta", "da", "ds"};
-    header.resize(columns);
+    std::vector<std::string_view> header(columns);
+    for (const calc::InputRow& input : calc::kInputRows) {
+        header[static_cast<std::size_t>(input.field)] = input.shortName;
+    }
     for (auto _ : state) {
         const cli::TableLayoutReading reading = cli::layoutFromHeader(header);
         benchmark::DoNotOptimize(reading.layout.echoedNames.data());

@@ -41,17 +41,21 @@ class Mpfr {
     mpfr_t value_;
 };
 
+using calc::InputField;
+using calc::Quantity;
+using ReferenceValues = calc::EnumArray<Quantity, Mpfr, calc::QuantityValues::size()>;
+
 // The nine printed values with 50 digits, in the calculation's order of
 // operations; only gears both builds compute come here.
-void referenceValues(const std::array<double, 6>& in, std::array<Mpfr, 9>& out) {
+void referenceValues(const calc::GearInputs& in, ReferenceValues& out) {
     Mpfr pi(calc::kPi);
     Mpfr toRadians;
     mpfr_div_ui(toRadians.get(), pi.get(), 180, MPFR_RNDN);
     Mpfr toDegrees;
     mpfr_ui_div(toDegrees.get(), 180, pi.get(), MPFR_RNDN);
-    Mpfr alphaN(in[2]);
+    Mpfr alphaN(in[InputField::pressureAngle]);
     mpfr_mul(alphaN.get(), alphaN.get(), toRadians.get(), MPFR_RNDN);
-    Mpfr beta(in[3]);
+    Mpfr beta(in[InputField::helixAngle]);
     mpfr_mul(beta.get(), beta.get(), toRadians.get(), MPFR_RNDN);
     Mpfr cosBeta;
     mpfr_cos(cosBeta.get(), beta.get(), MPFR_RNDN);
@@ -59,11 +63,11 @@ void referenceValues(const std::array<double, 6>& in, std::array<Mpfr, 9>& out) 
     mpfr_tan(alphaT.get(), alphaN.get(), MPFR_RNDN);
     mpfr_div(alphaT.get(), alphaT.get(), cosBeta.get(), MPFR_RNDN);
     mpfr_atan(alphaT.get(), alphaT.get(), MPFR_RNDN);
-    Mpfr& d = out[0];
-    mpfr_set_d(d.get(), in[0], MPFR_RNDN);
-    mpfr_mul_d(d.get(), d.get(), in[1], MPFR_RNDN);
+    Mpfr& d = out[Quantity::d];
+    mpfr_set_d(d.get(), in[InputField::module], MPFR_RNDN);
+    mpfr_mul_d(d.get(), d.get(), in[InputField::teeth], MPFR_RNDN);
     mpfr_div(d.get(), d.get(), cosBeta.get(), MPFR_RNDN);
-    Mpfr& db = out[1];
+    Mpfr& db = out[Quantity::db];
     mpfr_cos(db.get(), alphaT.get(), MPFR_RNDN);
     mpfr_mul(db.get(), db.get(), d.get(), MPFR_RNDN);
     Mpfr x;
@@ -75,12 +79,12 @@ void referenceValues(const std::array<double, 6>& in, std::array<Mpfr, 9>& out) 
     mpfr_sqr(root.get(), x.get(), MPFR_RNDN);
     mpfr_ui_sub(root.get(), 1, root.get(), MPFR_RNDN);
     mpfr_sqrt(root.get(), root.get(), MPFR_RNDN);
-    mpfr_div(out[2].get(), x.get(), root.get(), MPFR_RNDN);
-    mpfr_atan(out[2].get(), out[2].get(), MPFR_RNDN);
-    mpfr_mul(out[2].get(), out[2].get(), toDegrees.get(), MPFR_RNDN);
-    mpfr_mul_d(out[3].get(), pi.get(), in[0], MPFR_RNDN);
+    mpfr_div(out[Quantity::betaB].get(), x.get(), root.get(), MPFR_RNDN);
+    mpfr_atan(out[Quantity::betaB].get(), out[Quantity::betaB].get(), MPFR_RNDN);
+    mpfr_mul(out[Quantity::betaB].get(), out[Quantity::betaB].get(), toDegrees.get(), MPFR_RNDN);
+    mpfr_mul_d(out[Quantity::pbn].get(), pi.get(), in[InputField::module], MPFR_RNDN);
     mpfr_cos(x.get(), alphaN.get(), MPFR_RNDN);
-    mpfr_mul(out[3].get(), out[3].get(), x.get(), MPFR_RNDN);
+    mpfr_mul(out[Quantity::pbn].get(), out[Quantity::pbn].get(), x.get(), MPFR_RNDN);
     // Half the tangent length from the base circle to a diameter.
     const auto rollLength = [&db](mpfr_ptr result, double diameter) {
         Mpfr squares(diameter);
@@ -91,18 +95,18 @@ void referenceValues(const std::array<double, 6>& in, std::array<Mpfr, 9>& out) 
         mpfr_sqrt(result, squares.get(), MPFR_RNDN);
         mpfr_div_2ui(result, result, 1, MPFR_RNDN);
     };
-    rollLength(out[4].get(), in[5]);
+    rollLength(out[Quantity::gS].get(), in[InputField::startDiameter]);
     Mpfr gA;
-    rollLength(gA.get(), in[4]);
-    mpfr_sub(out[5].get(), gA.get(), out[4].get(), MPFR_RNDN);
-    mpfr_mul(out[6].get(), alphaT.get(), toDegrees.get(), MPFR_RNDN);
+    rollLength(gA.get(), in[InputField::tipDiameter]);
+    mpfr_sub(out[Quantity::L].get(), gA.get(), out[Quantity::gS].get(), MPFR_RNDN);
+    mpfr_mul(out[Quantity::alphaT].get(), alphaT.get(), toDegrees.get(), MPFR_RNDN);
     // ξ = ((2·g) / db) · 180/π, g = gS and gS + L.
-    mpfr_mul_2ui(out[7].get(), out[4].get(), 1, MPFR_RNDN);
-    mpfr_div(out[7].get(), out[7].get(), db.get(), MPFR_RNDN);
-    mpfr_mul(out[7].get(), out[7].get(), toDegrees.get(), MPFR_RNDN);
-    mpfr_mul_2ui(out[8].get(), gA.get(), 1, MPFR_RNDN);
-    mpfr_div(out[8].get(), out[8].get(), db.get(), MPFR_RNDN);
-    mpfr_mul(out[8].get(), out[8].get(), toDegrees.get(), MPFR_RNDN);
+    mpfr_mul_2ui(out[Quantity::xiS].get(), out[Quantity::gS].get(), 1, MPFR_RNDN);
+    mpfr_div(out[Quantity::xiS].get(), out[Quantity::xiS].get(), db.get(), MPFR_RNDN);
+    mpfr_mul(out[Quantity::xiS].get(), out[Quantity::xiS].get(), toDegrees.get(), MPFR_RNDN);
+    mpfr_mul_2ui(out[Quantity::xiA].get(), gA.get(), 1, MPFR_RNDN);
+    mpfr_div(out[Quantity::xiA].get(), out[Quantity::xiA].get(), db.get(), MPFR_RNDN);
+    mpfr_mul(out[Quantity::xiA].get(), out[Quantity::xiA].get(), toDegrees.get(), MPFR_RNDN);
 }
 
 // |text - reference|.
@@ -144,7 +148,7 @@ int main(int argc, char** argv) {
     long fartherOrEqual = 0;
     long gearsChanged = 0;
     for (long i = 0; i < gears; ++i) {
-        const std::array<double, 6> gear = calc::randomGear(random, i % 2 == 0);
+        const calc::GearInputs gear = calc::randomGear(random, i % 2 == 0);
         const calc::GearValues exact = calc::gearValues(gear);
         calc::GearValues platform;
         if (!readPlatformValues(platformValues, platform)) {
@@ -154,23 +158,24 @@ int main(int argc, char** argv) {
         }
         bool gearChanged = false;
         for (std::size_t k = 0; k < exact.size(); ++k) {
-            if (!exact[k] || !platform[k]) {
+            const auto quantity = static_cast<Quantity>(k);
+            if (!exact[quantity] || !platform[quantity]) {
                 continue;
             }
             ++values;
-            const std::string exactText = calc::textFromNumber(*exact[k]);
-            const std::string platformText = calc::textFromNumber(*platform[k]);
+            const std::string exactText = calc::textFromNumber(*exact[quantity]);
+            const std::string platformText = calc::textFromNumber(*platform[quantity]);
             if (exactText == platformText) {
                 continue;
             }
             ++changed;
             gearChanged = true;
-            std::array<Mpfr, 9> reference;
+            ReferenceValues reference;
             referenceValues(gear, reference);
             Mpfr exactDistance;
             Mpfr platformDistance;
-            distance(exactDistance.get(), exactText, reference[k].get());
-            distance(platformDistance.get(), platformText, reference[k].get());
+            distance(exactDistance.get(), exactText, reference[quantity].get());
+            distance(platformDistance.get(), platformText, reference[quantity].get());
             if (mpfr_less_p(exactDistance.get(), platformDistance.get()) != 0) {
                 ++closer;
             } else {

@@ -5,15 +5,8 @@
 
 namespace involute::calc {
 
-GearValues gearValues(const std::array<double, 6>& inputs) {
-    GearInputs gear;
-    for (std::size_t i = 0; i < kInputsInReadingOrder.size(); ++i) {
-        gear.set(kInputsInReadingOrder[i], inputs[i]);
-    }
-    const GearRun run = computeGear(gear);
-    const ProfileAngles angles = profileAngles(run.results);
-    const GearResults& r = run.results;
-    return {r.d, r.db, r.betaB, r.pbn, r.gS, r.L, angles.alphaT, angles.xiS, angles.xiA};
+GearValues gearValues(const GearInputs& inputs) {
+    return quantityValues(computeGear(inputs).results);
 }
 
 }  // namespace involute::calc

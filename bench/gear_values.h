@@ -4,14 +4,12 @@
 // a program that links involute::maths_platform.
 #pragma once
 
-#include <array>
-#include <optional>
+#include "calc/gear_calculation.h"
 
 namespace involute::calc {
 
-using GearValues = std::array<std::optional<double>, 9>;
+using GearValues = QuantityValues;
 
-// Inputs in reading order: m, z, αn, β, da, dS.
-[[nodiscard]] GearValues gearValues(const std::array<double, 6>& inputs);
+[[nodiscard]] GearValues gearValues(const GearInputs& inputs);
 
 }  // namespace involute::calc

@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
         const GearValues values = gearValues(randomGear(random, i % 2 == 0));
         for (std::size_t k = 0; k < values.size(); ++k) {
             const char* separator = k + 1 < values.size() ? " " : "\n";
-            if (values[k]) {
-                std::printf("%a%s", *values[k], separator);
+            if (values.values[k]) {
+                std::printf("%a%s", *values.values[k], separator);
             } else {
                 std::printf("-%s", separator);
             }

@@ -6,7 +6,7 @@ namespace involute::calc {
 
 // The tip circle lies outside the reference circle and the start circle
 // between the base and the reference circles.
-std::array<double, 6> randomGear(std::mt19937_64& random, bool plausible) {
+GearInputs randomGear(std::mt19937_64& random, bool plausible) {
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     double m = 0;
     double z = 0;
@@ -29,7 +29,7 @@ std::array<double, 6> randomGear(std::mt19937_64& random, bool plausible) {
     const double d = m * z / std::cos(beta * radians);
     const double alphaT = std::atan(std::tan(alphaN * radians) / std::cos(beta * radians));
     const double db = d * std::cos(alphaT);
-    return {m, z, alphaN, beta, d + m * (0.5 + unit(random)), db + (d - db) * unit(random)};
+    return {{m, z, alphaN, beta, d + m * (0.5 + unit(random)), db + (d - db) * unit(random)}};
 }
 
 }  // namespace involute::calc

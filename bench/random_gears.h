@@ -2,14 +2,15 @@
 // drawn alike by it and by the platform's side (platform_gear_values.cpp).
 #pragma once
 
-#include <array>
 #include <random>
+
+#include "calc/gear_calculation.h"
 
 namespace involute::calc {
 
 // Half plausible helical gears (as bench/batch_bench.sh draws them), half
-// from wider ranges: `plausible` chooses. Inputs in reading order.
-[[nodiscard]] std::array<double, 6> randomGear(std::mt19937_64& random, bool plausible);
+// from wider ranges: `plausible` chooses.
+[[nodiscard]] GearInputs randomGear(std::mt19937_64& random, bool plausible);
 
 // The generator both sides start from.
 inline constexpr std::mt19937_64::result_type kRandomGearSeed = 2024;

@@ -3,14 +3,17 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/gear_calculation.h"
+#include "calc/gear_quantities.h"
 #include "calc/number_text.h"
 #include "calc/start_command.h"
 #include "tests/support/fake_window.h"
-#include "tests/support/gear_from_texts.h"
 
 namespace {
 
 using namespace involute;
+
+// The window's example gear, as read.
+const calc::GearInputs kExampleInputs = calc::readInputs(calc::exampleTexts()).inputs;
 
 void StartCommandOnFakeWindow(benchmark::State& state) {
     testing::FakeWindow window;
@@ -22,27 +25,25 @@ void StartCommandOnFakeWindow(benchmark::State& state) {
 BENCHMARK(StartCommandOnFakeWindow);
 
 void CalculationFromTexts(benchmark::State& state) {
-    const std::array<std::string_view, 6> texts{"2.25", "25", "20", "25", "65.7", "57.9"};
+    const std::array<std::string_view, 6> texts = calc::exampleTexts();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(calc::computeGearFromTexts(texts));
+        benchmark::DoNotOptimize(calc::computeGear(calc::readInputs(texts).inputs));
     }
 }
 BENCHMARK(CalculationFromTexts);
 
 void CalculationAndResultText(benchmark::State& state) {
-    const calc::GearInputs inputs{2.25, 25, 20, 25, 65.7, 57.9};
     for (auto _ : state) {
-        const calc::GearRun run = calc::computeGear(inputs);
-        for (const auto* value : {&run.results.d, &run.results.db, &run.results.betaB,
-                                  &run.results.pbn, &run.results.gS, &run.results.L}) {
-            benchmark::DoNotOptimize(calc::textFromNumber(**value));
+        const calc::GearRun run = calc::computeGear(kExampleInputs);
+        for (const std::optional<double>& value : run.results.shown) {
+            benchmark::DoNotOptimize(calc::textFromNumber(*value));
         }
     }
 }
 BENCHMARK(CalculationAndResultText);
 
 void BareCalculation(benchmark::State& state) {
-    calc::GearInputs inputs{2.25, 25, 20, 25, 65.7, 57.9};
+    calc::GearInputs inputs = kExampleInputs;
     for (auto _ : state) {
         benchmark::DoNotOptimize(inputs);
         benchmark::DoNotOptimize(calc::computeGear(inputs));

@@ -69,29 +69,6 @@ RollLength rollLength(InputField field, Quantity quantity, double diameter, doub
 
 }  // namespace
 
-void GearInputs::set(InputField field, double value) {
-    switch (field) {
-        case InputField::module:
-            m = value;
-            break;
-        case InputField::teeth:
-            z = value;
-            break;
-        case InputField::pressureAngle:
-            alphaN = value;
-            break;
-        case InputField::helixAngle:
-            beta = value;
-            break;
-        case InputField::tipDiameter:
-            da = value;
-            break;
-        case InputField::startDiameter:
-            dS = value;
-            break;
-    }
-}
-
 GearRun computeGear(GearInputs inputs) {
     // The order of every operation below fixes the last printed digit: keep
     // it as it is, including the cosines that are computed twice.
@@ -104,11 +81,15 @@ GearRun computeGear(GearInputs inputs) {
 
     const double pi = kPi;
     const double toRadians = degToRad();
-    const double alphaNDegrees = inputs.alphaN;
-    const double betaDegrees = inputs.beta;
+    const double m = inputs[InputField::module];
+    const double z = inputs[InputField::teeth];
+    const double alphaNDegrees = inputs[InputField::pressureAngle];
+    const double betaDegrees = inputs[InputField::helixAngle];
+    const double da = inputs[InputField::tipDiameter];
+    const double dS = inputs[InputField::startDiameter];
 
-    const double alphaN = inputs.alphaN * toRadians;
-    const double beta = inputs.beta * toRadians;
+    const double alphaN = alphaNDegrees * toRadians;
+    const double beta = betaDegrees * toRadians;
     if (!isFinite(alphaN) || !isFinite(beta)) {
         return fail(overflowFault(Quantity::alphaT, InputField::pressureAngle, alphaNDegrees));
     }
@@ -120,14 +101,14 @@ GearRun computeGear(GearInputs inputs) {
     }
     const double alphaT = exactAtan(t);
 
-    const double mz = inputs.m * inputs.z;
+    const double mz = m * z;
     const double d = mz / exactCos(beta);
     // d = m·z / cos β, and db = d·cos αt with |cos αt| <= 1: one of the
     // three factors of d is to blame when either is out of range.
     const auto diameterOverflow = [&](Quantity quantity) {
         const std::array<Factor, 3> factors{{
-            {InputField::module, std::fabs(inputs.m), inputs.m},
-            {InputField::teeth, std::fabs(inputs.z), inputs.z},
+            {InputField::module, std::fabs(m), m},
+            {InputField::teeth, std::fabs(z), z},
             {InputField::helixAngle, 1.0 / std::fabs(c), betaDegrees},
         }};
         return productOverflowFault(quantity, factors);
@@ -135,58 +116,57 @@ GearRun computeGear(GearInputs inputs) {
     if (!isFinite(mz) || !isFinite(d)) {
         return fail(diameterOverflow(Quantity::d));
     }
-    out.alphaT = alphaT;
-    out.d = d;
+    out.alphaTRadians = alphaT;
+    out.shown[Quantity::d] = d;
 
     const double db = d * exactCos(alphaT);
     if (!isFinite(db)) {
         return fail(diameterOverflow(Quantity::db));
     }
-    out.db = db;
+    out.shown[Quantity::db] = db;
 
     const double x = exactCos(alphaN) * exactSin(beta);
     const CheckedValue a = Asin(x);
     if (!isFinite(x) || !a.ok()) {
         return fail(baseHelixFault(alphaNDegrees, betaDegrees, x < 0.0 ? -90.0 : 90.0));
     }
-    out.betaB = a.value * radToDeg();
+    out.shown[Quantity::betaB] = a.value * radToDeg();
 
-    const double mPi = inputs.m * pi;
+    const double mPi = m * pi;
     const double pbn = mPi * exactCos(alphaN);
     if (!isFinite(mPi) || !isFinite(pbn)) {
-        return fail(overflowFault(Quantity::pbn, InputField::module, inputs.m));
+        return fail(overflowFault(Quantity::pbn, InputField::module, m));
     }
-    out.pbn = pbn;
+    out.shown[Quantity::pbn] = pbn;
 
-    if (inputs.dS == 0.0 || inputs.da == 0.0) {
-        if (inputs.dS > 0.0) {
-            const RollLength gS =
-                rollLength(InputField::startDiameter, Quantity::gS, inputs.dS, db);
+    if (dS == 0.0 || da == 0.0) {
+        if (dS > 0.0) {
+            const RollLength gS = rollLength(InputField::startDiameter, Quantity::gS, dS, db);
             if (gS.fault) {
                 return fail(*gS.fault);
             }
-            out.gS = gS.value;
-            out.L = 0.0;
+            out.shown[Quantity::gS] = gS.value;
+            out.shown[Quantity::L] = 0.0;
             out.branch = ProfileBranch::startOnly;
         } else {
-            out.gS = 0.0;
-            out.L = 0.0;
+            out.shown[Quantity::gS] = 0.0;
+            out.shown[Quantity::L] = 0.0;
             out.branch = ProfileBranch::none;
         }
         return run;
     }
 
     // Both roots are taken before either result is kept.
-    const RollLength gS = rollLength(InputField::startDiameter, Quantity::gS, inputs.dS, db);
+    const RollLength gS = rollLength(InputField::startDiameter, Quantity::gS, dS, db);
     if (gS.fault) {
         return fail(*gS.fault);
     }
-    const RollLength gA = rollLength(InputField::tipDiameter, Quantity::L, inputs.da, db);
+    const RollLength gA = rollLength(InputField::tipDiameter, Quantity::L, da, db);
     if (gA.fault) {
         return fail(*gA.fault);
     }
-    out.gS = gS.value;
-    out.L = gA.value - gS.value;
+    out.shown[Quantity::gS] = gS.value;
+    out.shown[Quantity::L] = gA.value - gS.value;
     out.gA = gA.value;
     out.branch = ProfileBranch::startAndTip;
     return run;
@@ -201,7 +181,7 @@ InputsReading readInputs(const std::array<std::string_view, 6>& texts) {
             reading.fault = std::move(input.fault);
             return reading;
         }
-        reading.inputs.set(field, input.value);
+        reading.inputs[field] = input.value;
     }
     return reading;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/enum_array.h"
+
 namespace involute::calc {
 
 // The six inputs, in the order they are read.
@@ -20,16 +22,8 @@ inline constexpr std::array kInputsInReadingOrder{
 
 // Their labels, keys and options: calc/gear_quantities.h.
 
-struct GearInputs {
-    double m = 0.0;       // normal module
-    double z = 0.0;       // number of teeth
-    double alphaN = 0.0;  // normal pressure angle, degrees
-    double beta = 0.0;    // helix angle, degrees
-    double da = 0.0;      // tip diameter
-    double dS = 0.0;      // diameter of the involute start circle
-
-    void set(InputField field, double value);
-};
+// The six inputs, by field: m, z, αn and β in degrees, da, dS.
+using GearInputs = EnumArray<InputField, double, kInputsInReadingOrder.size()>;
 
 // How far the roll lengths along the base tangent could be taken. A start or
 // tip diameter of exactly 0 means "not given": the window then shows "0" for
@@ -40,24 +34,30 @@ enum class ProfileBranch {
     none,         // both shown as 0 (start diameter 0, or not positive with tip 0)
 };
 
-// Results in the order the window writes them. A failed run leaves every
-// result from the failing step on empty.
+// The quantities the program computes: first the window's six results in the
+// order of its result fields (reference circle diameter, base circle
+// diameter, base helix angle in degrees, base pitch in the normal section,
+// setting distance gS: the roll length at the start circle, recording length
+// L: the roll length from start to tip circle), then the transverse pressure
+// angle and the roll angles (calc/roll_angles.h). Names and keys:
+// calc/gear_quantities.h.
+enum class Quantity { d, db, betaB, pbn, gS, L, alphaT, xiS, xiA };
+
+// d to L: the quantities the calculation itself yields and the window shows.
+inline constexpr std::size_t kShownResultCount = 6;
+
 struct GearResults {
-    std::optional<double> d;       // reference circle diameter
-    std::optional<double> db;      // base circle diameter
-    std::optional<double> betaB;   // base helix angle, degrees
-    std::optional<double> pbn;     // base pitch in the normal section
-    std::optional<double> gS;      // setting distance: roll length at the start circle
-    std::optional<double> L;       // recording length: roll length from start to tip circle
-    std::optional<double> gA;      // roll length at the tip circle; never shown
-    std::optional<double> alphaT;  // transverse pressure angle, radians; never shown
+    // A failed run leaves every result from the failing step on empty.
+    EnumArray<Quantity, std::optional<double>, kShownResultCount> shown;
+    // Never shown; the roll angles are derived from them. Of other kinds than
+    // the six: an intermediate length, an angle in radians, a case.
+    std::optional<double> gA;             // roll length at the tip circle
+    std::optional<double> alphaTRadians;  // transverse pressure angle
     ProfileBranch branch = ProfileBranch::startAndTip;
 };
 
-// The quantities the program computes: the six results, the transverse
-// pressure angle and the roll angles (calc/roll_angles.h). Names and keys:
-// calc/gear_quantities.h.
-enum class Quantity { d, db, betaB, pbn, gS, L, alphaT, xiS, xiA };
+// Every quantity of a gear, as the command line prints them.
+using QuantityValues = EnumArray<Quantity, std::optional<double>, 9>;
 
 enum class FaultKind {
     emptyField,

@@ -20,20 +20,34 @@ struct InputRow {
     std::string_view option;     // calc's long option, without "--"
     std::string_view shortName;  // one letter: calc's "-m"; longer: a second long option
     std::string_view example;    // the window's example value, calc's default
+    std::string_view valueName;  // what the option takes, in the help: 数值 or 度数
+    std::string_view meaning;    // the help's description: the label with what it leaves out
 };
 
 // In reading order, which is the order of InputField.
 inline constexpr std::array<InputRow, 6> kInputRows{{
-    {InputField::module, "模数", "module", "module", "m", "2.25"},
-    {InputField::teeth, "齿数", "teeth", "teeth", "z", "25"},
-    {InputField::pressureAngle, "压力角", "pressure_angle", "pressure-angle", "alpha", "20"},
-    {InputField::helixAngle, "螺旋角", "helix_angle", "helix-angle", "beta", "25"},
-    {InputField::tipDiameter, "大径", "tip_diameter", "tip-diameter", "da", "65.7"},
-    {InputField::startDiameter, "渐开线起始圆", "start_diameter", "start-diameter", "ds", "57.9"},
+    {InputField::module, "模数", "module", "module", "m", "2.25", "数值", "法向模数"},
+    {InputField::teeth, "齿数", "teeth", "teeth", "z", "25", "数值", "齿数"},
+    {InputField::pressureAngle, "压力角", "pressure_angle", "pressure-angle", "alpha", "20", "度数",
+     "法向压力角"},
+    {InputField::helixAngle, "螺旋角", "helix_angle", "helix-angle", "beta", "25", "度数",
+     "螺旋角"},
+    {InputField::tipDiameter, "大径", "tip_diameter", "tip-diameter", "da", "65.7", "数值", "大径"},
+    {InputField::startDiameter, "渐开线起始圆", "start_diameter", "start-diameter", "ds", "57.9",
+     "数值", "渐开线起始圆直径"},
 }};
 
 [[nodiscard]] constexpr const InputRow& inputRow(InputField field) {
     return kInputRows[static_cast<std::size_t>(field)];
+}
+
+// The window's example gear as typed, in reading order.
+[[nodiscard]] constexpr std::array<std::string_view, kInputRows.size()> exampleTexts() {
+    std::array<std::string_view, kInputRows.size()> texts;
+    for (std::size_t i = 0; i < kInputRows.size(); ++i) {
+        texts[i] = kInputRows[i].example;
+    }
+    return texts;
 }
 
 struct ResultRow {

@@ -1,5 +1,6 @@
 #include "calc/roll_angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/angle_functions.h"
@@ -26,19 +27,31 @@ std::optional<double> rollAngle(double rollLength, double db) {
 
 ProfileAngles profileAngles(const GearResults& results) {
     ProfileAngles angles;
-    if (results.alphaT) {
-        angles.alphaT = *results.alphaT * radToDeg();
+    if (results.alphaTRadians) {
+        angles.alphaT = *results.alphaTRadians * radToDeg();
     }
-    if (!results.db || !results.gS || results.branch == ProfileBranch::none) {
+    const std::optional<double>& db = results.shown[Quantity::db];
+    const std::optional<double>& gS = results.shown[Quantity::gS];
+    if (!db || !gS || results.branch == ProfileBranch::none) {
         return angles;
     }
-    angles.xiS = rollAngle(*results.gS, *results.db);
+    angles.xiS = rollAngle(*gS, *db);
     if (results.branch == ProfileBranch::startOnly || !results.gA) {
         return angles;
     }
     // From the tip circle's own roll length: gS + L rounds twice.
-    angles.xiA = rollAngle(*results.gA, *results.db);
+    angles.xiA = rollAngle(*results.gA, *db);
     return angles;
+}
+
+QuantityValues quantityValues(const GearResults& results) {
+    QuantityValues values;
+    std::copy(results.shown.begin(), results.shown.end(), values.values.begin());
+    const ProfileAngles angles = profileAngles(results);
+    values[Quantity::alphaT] = angles.alphaT;
+    values[Quantity::xiS] = angles.xiS;
+    values[Quantity::xiA] = angles.xiA;
+    return values;
 }
 
 }  // namespace involute::calc

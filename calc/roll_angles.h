@@ -25,4 +25,7 @@ struct ProfileAngles {
 // contract, and an angle derived from them never fails the run.
 [[nodiscard]] ProfileAngles profileAngles(const GearResults& results);
 
+// The six results of a run and the angles above: every quantity it yields.
+[[nodiscard]] QuantityValues quantityValues(const GearResults& results);
+
 }  // namespace involute::calc

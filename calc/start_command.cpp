@@ -14,20 +14,17 @@ namespace {
 
 using ui::Control;
 
+static_assert(ui::kResultFields.size() == kShownResultCount);
+
 Control controlOf(InputField field) {
     return ui::kInputFields[static_cast<std::size_t>(field)];
 }
 
-// The results in the order of the result fields, Text9 first.
-std::array<const std::optional<double>*, 6> resultsInFieldOrder(const GearResults& results) {
-    return {&results.d, &results.db, &results.betaB, &results.pbn, &results.gS, &results.L};
-}
-
+// The results sit in the order of the result fields, Text9 first.
 void writeResults(ui::Window& window, const GearResults& results) {
-    const auto values = resultsInFieldOrder(results);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (*values[i]) {
-            window.setText(ui::kResultFields[i], textFromNumber(**values[i]));
+    for (std::size_t i = 0; i < kShownResultCount; ++i) {
+        if (const std::optional<double>& value = results.shown.values[i]) {
+            window.setText(ui::kResultFields[i], textFromNumber(*value));
         }
     }
 }
@@ -36,9 +33,8 @@ void writeResults(ui::Window& window, const GearResults& results) {
 // failing step; the fields after it still hold another gear's numbers, which
 // nothing on screen would tell apart from these. They are emptied.
 void emptyUnwrittenResults(ui::Window& window, const GearResults& results) {
-    const auto values = resultsInFieldOrder(results);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!*values[i]) {
+    for (std::size_t i = 0; i < kShownResultCount; ++i) {
+        if (!results.shown.values[i]) {
             window.setText(ui::kResultFields[i], "");
         }
     }
@@ -61,7 +57,7 @@ void runStartCommand(ui::Window& window) {
             reportFault(window, *reading.fault);
             return;
         }
-        inputs.set(field, reading.value);
+        inputs[field] = reading.value;
     }
 
     window.setCaption(Control::Command1, ui::kCaptionRunning);

@@ -76,10 +76,9 @@ int characters(std::string_view utf8) {
 
 std::vector<std::string> shownResults(const calc::GearResults& results) {
     std::vector<std::string> texts;
-    for (const auto* value :
-         {&results.d, &results.db, &results.betaB, &results.pbn, &results.gS, &results.L}) {
-        if (*value) {
-            texts.push_back(calc::textFromNumber(**value));
+    for (const std::optional<double>& value : results.shown) {
+        if (value) {
+            texts.push_back(calc::textFromNumber(*value));
         }
     }
     return texts;

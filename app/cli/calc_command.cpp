@@ -28,17 +28,16 @@ constexpr CommandOption inputOption(const calc::InputRow& input) {
 // The six inputs first, in reading order, so that option i is input i.
 enum Option : std::size_t { kFormat = calc::kInputRows.size(), kHelp, kVersion, kOptionCount };
 
-constexpr std::array<CommandOption, kOptionCount> kOptionTable{{
-    inputOption(calc::kInputRows[0]),
-    inputOption(calc::kInputRows[1]),
-    inputOption(calc::kInputRows[2]),
-    inputOption(calc::kInputRows[3]),
-    inputOption(calc::kInputRows[4]),
-    inputOption(calc::kInputRows[5]),
-    {"format", "", 'f'},
-    {"help", "", 'h', false},
-    {"version", "", 0, false},
-}};
+constexpr std::array<CommandOption, kOptionCount> kOptionTable = [] {
+    std::array<CommandOption, kOptionCount> table{};
+    for (std::size_t i = 0; i < calc::kInputRows.size(); ++i) {
+        table[i] = inputOption(calc::kInputRows[i]);
+    }
+    table[kFormat] = {"format", "", 'f'};
+    table[kHelp] = {"help", "", 'h', false};
+    table[kVersion] = {"version", "", 0, false};
+    return table;
+}();
 
 enum class Format { text, json, csv };
 
@@ -80,9 +79,9 @@ int runCalc(std::span<const std::string_view> words, const Streams& streams) {
                                        "”（可用 text、json、csv）");
     }
 
-    std::array<std::string_view, 6> texts;
+    std::array<std::string_view, 6> texts = calc::exampleTexts();
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = parsed.values[i].value_or(calc::kInputRows[i].example);
+        texts[i] = parsed.values[i].value_or(texts[i]);
     }
     const GearReport report = evaluateGear(texts);
 

@@ -1,25 +1,13 @@
 #include "app/cli/gear_report.h"
 
+#include "app/cli/display_width.h"
 #include "app/cli/json_writer.h"
 #include "calc/number_text.h"
 #include "calc/roll_angles.h"
-#include "utf8/utf8.h"
 
 namespace involute::cli {
 
 namespace {
-
-// Terminal columns a text takes: CJK characters and full-width forms, from
-// U+2E80 on, take two.
-std::size_t displayWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const utf8::Character character = utf8::firstCharacter(text.substr(pos));
-        width += character.valid && character.codePoint >= 0x2E80 ? 2 : 1;
-        pos += character.length;
-    }
-    return width;
-}
 
 constexpr std::size_t kTextValueColumn = 17;
 constexpr std::string_view kAbsentInText = "无";
@@ -38,9 +26,7 @@ GearReport evaluateGear(const std::array<std::string_view, 6>& texts) {
         report.fault = std::move(run.fault);
         return report;
     }
-    const calc::ProfileAngles angles = calc::profileAngles(run.results);
-    const calc::GearResults& r = run.results;
-    report.values = {r.d, r.db, r.betaB, r.pbn, r.gS, r.L, angles.alphaT, angles.xiS, angles.xiA};
+    report.values = calc::quantityValues(run.results);
     return report;
 }
 
@@ -51,7 +37,7 @@ void appendTextResults(std::string& out, const GearReport& report) {
         out += ' ';
         out += row.symbol;
         out.append(kTextValueColumn - 2 - displayWidth(row.name) - displayWidth(row.symbol), ' ');
-        const std::optional<double>& value = report.values[i];
+        const std::optional<double>& value = report.values[row.quantity];
         out += value ? calc::textFromNumber(*value) : std::string(kAbsentInText);
         out += '\n';
     }
@@ -65,7 +51,7 @@ void appendJsonResults(std::string& out, const GearReport& report) {
         out += '"';
         out += calc::kResultRows[i].key;
         out += "\":";
-        appendJsonNumber(out, report.values[i]);
+        appendJsonNumber(out, report.values.values[i]);
     }
 }
 
@@ -92,8 +78,8 @@ void appendCsvResults(std::string& out, const GearReport& report) {
         if (i > 0) {
             out += ',';
         }
-        if (report.values[i]) {
-            out += calc::textFromNumber(*report.values[i]);
+        if (report.values.values[i]) {
+            out += calc::textFromNumber(*report.values.values[i]);
         }
     }
 }

@@ -14,11 +14,12 @@
 namespace involute::cli {
 
 inline constexpr std::size_t kResultCount = calc::kResultRows.size();
+static_assert(calc::QuantityValues::size() == kResultCount);
 
 struct GearReport {
-    // In calc::kResultRows order. All absent when the gear could not be
-    // computed; a roll angle alone is absent when it does not exist.
-    std::array<std::optional<double>, kResultCount> values;
+    // All absent when the gear could not be computed; a roll angle alone is
+    // absent when it does not exist.
+    calc::QuantityValues values;
     std::optional<calc::GearFault> fault;
 };
 

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "app/cli/display_width.h"
 #include "app/platform/window_usage.h"
+#include "calc/gear_quantities.h"
 
 namespace involute::cli {
 
@@ -10,19 +12,17 @@ namespace {
 
 constexpr std::string_view kTitle = "involute：斜齿及直齿渐开线圆柱齿轮的几何计算\n\n用法：\n";
 
-constexpr std::string_view kCommands = R"(  involute calc [选项]                       计算一个齿轮
+constexpr std::string_view kCalcHead = R"(  involute calc [选项]                       计算一个齿轮
   involute batch [文件|-] [-f csv|json] [-o 输出文件]
                                              逐行计算 CSV 表中的齿轮
   involute --help | --version
 
 calc 的输入（省略的取窗口中的示例值）：
-  -m, --module 数值                          法向模数 (2.25)
-  -z, --teeth 数值                           齿数 (25)
-      --pressure-angle, --alpha 度数         法向压力角 (20)
-      --helix-angle, --beta 度数             螺旋角 (25)
-      --tip-diameter, --da 数值              大径 (65.7)
-      --start-diameter, --ds 数值            渐开线起始圆直径 (57.9)
-  -f, --format text|json|csv                 输出格式，默认 text
+)";
+
+// After the six inputs' lines, up to the list of short names.
+constexpr std::string_view kCalcRest =
+    R"(  -f, --format text|json|csv                 输出格式，默认 text
   数值的写法与窗口中相同：2.25、.5、-1e3，也可用全角数字 ２．２５。
 
 calc 的输出：
@@ -44,8 +44,13 @@ batch：
   字节使所在行失败（status 为 undecodable_text，信息中指出行和列），
   不会被替换。
   表头须含六个输入列，顺序不限，列名用 calc 的长选项名（如 module、
-  tip-diameter 或 tip_diameter）、短名（m、z、alpha、beta、da、ds）
-  或窗口中的名称（模数、齿数、压力角、螺旋角、大径、渐开线起始圆）。
+  tip-diameter 或 tip_diameter）、短名（)";
+
+// Between the lists of short names and of labels.
+constexpr std::string_view kBetweenNames = R"(）
+  或窗口中的名称（)";
+
+constexpr std::string_view kBatchRest = R"(）。
   每个数据行输出一行，顺序与输入相同：line（输入中的行号），六个输入，
   其他输入列（与输出列同名的除外，标准错误中会说明；重名的列从第二个
   起依次改名为名称_2、名称_3……；写到终端时控制字符显示为 \x1B 等），
@@ -72,11 +77,58 @@ batch：
     或没有可用的图形显示。
 )";
 
+// The column the option lines' descriptions start in.
+constexpr std::size_t kDescriptionColumn = 45;
+
+// "  -m, --module 数值      法向模数 (2.25)", or with a second long option
+// in place of the letter.
+std::string inputLine(const calc::InputRow& input) {
+    std::string line = input.shortName.size() == 1 ? "  -" + std::string(input.shortName) + ", --"
+                                                   : std::string("      --");
+    line += input.option;
+    if (input.shortName.size() != 1) {
+        line += ", --";
+        line += input.shortName;
+    }
+    line += ' ';
+    line += input.valueName;
+    line.append(kDescriptionColumn - displayWidth(line), ' ');
+    line += input.meaning;
+    line += " (";
+    line += input.example;
+    line += ")\n";
+    return line;
+}
+
+std::string joined(std::string_view calc::InputRow::*column) {
+    std::string list;
+    for (const calc::InputRow& input : calc::kInputRows) {
+        if (!list.empty()) {
+            list += "、";
+        }
+        list += input.*column;
+    }
+    return list;
+}
+
+std::string commandsText() {
+    std::string text(kCalcHead);
+    for (const calc::InputRow& input : calc::kInputRows) {
+        text += inputLine(input);
+    }
+    text += kCalcRest;
+    text += joined(&calc::InputRow::shortName);
+    text += kBetweenNames;
+    text += joined(&calc::InputRow::label);
+    text += kBatchRest;
+    return text;
+}
+
 }  // namespace
 
 std::string_view helpText() {
     static const std::string text =
-        std::string(kTitle) + std::string(platform::windowUsage()) + std::string(kCommands);
+        std::string(kTitle) + std::string(platform::windowUsage()) + commandsText();
     return text;
 }
 

@@ -21,9 +21,8 @@ using involute::testing::fitsGb2312;
 // Results as the window would show them; "-" for a result never computed.
 std::vector<std::string> shown(const GearResults& results) {
     std::vector<std::string> texts;
-    for (const auto* value :
-         {&results.d, &results.db, &results.betaB, &results.pbn, &results.gS, &results.L}) {
-        texts.push_back(*value ? textFromNumber(**value) : "-");
+    for (const std::optional<double>& value : results.shown) {
+        texts.push_back(value ? textFromNumber(*value) : "-");
     }
     return texts;
 }
@@ -105,8 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GearCalculation, AgreesWithTheTransversePressureAngle) {
     const GearRun run = computeGearFromTexts({"2.25", "25", "20", "25", "65.7", "57.9"});
-    ASSERT_TRUE(run.results.alphaT);
-    EXPECT_EQ(textFromNumber(*run.results.alphaT * 180.0 / 3.14159265358979), "21.8802326724052");
+    ASSERT_TRUE(run.results.alphaTRadians);
+    EXPECT_EQ(textFromNumber(*run.results.alphaTRadians * 180.0 / 3.14159265358979),
+              "21.8802326724052");
 }
 
 struct FaultCase {
@@ -292,8 +292,7 @@ TEST(GearCalculation, NeverShowsInfinityOrNan) {
             for (const auto diameter : extremes) {
                 const GearRun run =
                     computeGearFromTexts({m, "25", angle, angle, diameter, diameter});
-                for (const auto& value : {run.results.d, run.results.db, run.results.betaB,
-                                          run.results.pbn, run.results.gS, run.results.L}) {
+                for (const std::optional<double>& value : run.results.shown) {
                     if (value) {
                         EXPECT_TRUE(std::isfinite(*value)) << m << " " << angle << " " << diameter;
                     }

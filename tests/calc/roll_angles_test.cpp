@@ -120,10 +120,12 @@ TEST(RollAngles, AreTheTangentOfThePressureAngleAtTheCircle) {
         ASSERT_FALSE(run.fault) << run.fault->message;
         const ProfileAngles angles = profileAngles(run.results);
         ASSERT_TRUE(angles.xiS && angles.xiA);
-        const double db = *run.results.db;
+        const double db = *run.results.shown[Quantity::db];
         const double toDegrees = 180.0 / 3.14159265358979;
-        const double xiS = exactTan(std::acos(db / reading.inputs.dS)) * toDegrees;
-        const double xiA = exactTan(std::acos(db / reading.inputs.da)) * toDegrees;
+        const double xiS =
+            exactTan(std::acos(db / reading.inputs[InputField::startDiameter])) * toDegrees;
+        const double xiA =
+            exactTan(std::acos(db / reading.inputs[InputField::tipDiameter])) * toDegrees;
         EXPECT_NEAR(*angles.xiS, xiS, 1e-11 * xiS) << texts[0];
         EXPECT_NEAR(*angles.xiA, xiA, 1e-11 * xiA) << texts[0];
     }

@@ -86,8 +86,7 @@ bool isShownNumber(const std::string& text) {
 // result it could not compute.
 std::vector<std::string> writtenTexts(const calc::GearResults& results) {
     std::vector<std::string> texts;
-    for (const std::optional<double>& value :
-         {results.d, results.db, results.betaB, results.pbn, results.gS, results.L}) {
+    for (const std::optional<double>& value : results.shown) {
         texts.push_back(value ? calc::textFromNumber(*value) : std::string());
     }
     return texts;
