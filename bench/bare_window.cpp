@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "ui/qt/first_paint.h"
+#include "calc/gear_quantities.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -19,9 +19,10 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("bare"));
     window.setFixedSize(537, 280);
-    QLabel label(QStringLiteral("渐开线起始圆"), &window);
+    const std::string_view text =
+        involute::calc::inputRow(involute::calc::InputField::startDiameter).label;
+    QLabel label(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), &window);
     label.move(16, 32);
-    involute::ui::qt::markFirstPaintIfAsked(window);
     window.show();
     return QApplication::exec();
 }

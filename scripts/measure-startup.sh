@@ -6,8 +6,9 @@
 # from launch until the window has first been painted; and, half a second
 # later, when work put off past the first paint is done too, the processor
 # time used (less disturbed by other load on the machine than the time) and
-# the resident memory. Both programs write the time of their first paint when
-# INVOLUTE_FIRST_PAINT_MARK names a file (ui/qt/first_paint.h).
+# the resident memory. The probe tools/first_paint_probe.cpp, preloaded into
+# both programs, writes the time of their first paint into the file
+# INVOLUTE_FIRST_PAINT_MARK names; the programs themselves know nothing of it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -19,13 +20,14 @@ if [[ "${1:-}" != --inside-x ]]; then
     scripts/install-dependencies.sh
     scripts/install-dependencies.sh scripts/x11-tool-packages.txt
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build" --target involute bare_qt_window
+    cmake --build "$build" --target involute bare_qt_window involute_first_paint_probe
     exec xvfb-run --auto-servernum --server-args="$xvfb_server_args" "$0" --inside-x
 fi
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mark=$scratch/first-paint
+probe=$root/$build/tools/first-paint-probe.so
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$scratch}
 
 # Prints "painted_us cpu_us rss_kib" for one start of the command "$@".
@@ -33,7 +35,7 @@ measure_once() {
     local start pid waited painted cpu_ns rss
     : >"$mark"
     start=${EPOCHREALTIME//[^0-9]/}  # microseconds, without forking a clock
-    INVOLUTE_FIRST_PAINT_MARK=$mark "$@" &
+    LD_PRELOAD=$probe INVOLUTE_FIRST_PAINT_MARK=$mark "$@" &
     pid=$!
     # The mark holds the time, so polling late costs nothing; a whole line is
     # there once read succeeds. Gives up after 20 s.

@@ -3,9 +3,6 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-#include <chrono>
-#include <fstream>
-#include <string>
 #include <utility>
 
 namespace involute::ui::qt {
@@ -38,18 +35,6 @@ class FirstPaintWatch : public QObject {
 
 void afterFirstPaint(QWidget& window, std::function<void()> then) {
     window.installEventFilter(new FirstPaintWatch(window, std::move(then)));
-}
-
-void markFirstPaintIfAsked(QWidget& window) {
-    const QByteArray file = qgetenv("INVOLUTE_FIRST_PAINT_MARK");
-    if (file.isEmpty()) {
-        return;
-    }
-    afterFirstPaint(window, [path = file.toStdString()] {
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        std::ofstream(path) << std::chrono::duration_cast<std::chrono::microseconds>(now).count()
-                            << '\n';
-    });
 }
 
 }  // namespace involute::ui::qt

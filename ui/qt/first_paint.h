@@ -1,7 +1,6 @@
 // The moment a window has first been painted: work that need not hold up the
-// first picture waits for it, and start-up measurements
-// (scripts/measure-startup.sh) are taken at it, the same way in the
-// calculator and in the bare window it is compared with.
+// first picture waits for it. (Start-up is measured at the same moment by a
+// probe of the measuring tool's own, tools/first_paint_probe.cpp.)
 #pragma once
 
 #include <functional>
@@ -14,10 +13,5 @@ namespace involute::ui::qt {
 // for the first time and its picture handed to the window system. Of two
 // calls for one window, the later one's `then` runs first.
 void afterFirstPaint(QWidget& window, std::function<void()> then);
-
-// When INVOLUTE_FIRST_PAINT_MARK names a file, writes into it, after the first
-// paint of `window`, the wall-clock time in microseconds since the epoch;
-// else nothing.
-void markFirstPaintIfAsked(QWidget& window);
 
 }  // namespace involute::ui::qt

@@ -25,8 +25,6 @@ int runWindow(int argc, char** argv) {
     // would hold up the first picture by as long as the fonts take; window
     // managers take the icon up whenever it changes.
     afterFirstPaint(window, [] { QApplication::setWindowIcon(applicationIcon()); });
-    // Watched last, so that the probe notes the first paint before the icon.
-    markFirstPaintIfAsked(window);
     window.show();
     return QApplication::exec();
 }
