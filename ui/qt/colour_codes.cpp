@@ -1,7 +1,7 @@
 #include "ui/qt/colour_codes.h"
 
+#include <algorithm>
 #include <array>
-#include <optional>
 
 namespace involute::ui::qt {
 
@@ -9,56 +9,24 @@ namespace {
 
 constexpr ColourCode kSystemColourBit = 0x80000000;
 
+// The palette role, of the active group, that plays the part of a system
+// colour index. Only the indices the window sets or its tests name have a
+// row; any other is the field background.
 struct SystemColour {
-    QPalette::ColorGroup group;
+    unsigned index;
     QPalette::ColorRole role;
 };
 
-constexpr std::optional<SystemColour> active(QPalette::ColorRole role) {
-    return SystemColour{QPalette::Active, role};
-}
-
-constexpr std::optional<SystemColour> inactive(QPalette::ColorRole role) {
-    return SystemColour{QPalette::Inactive, role};
-}
-
-constexpr std::optional<SystemColour> disabled(QPalette::ColorRole role) {
-    return SystemColour{QPalette::Disabled, role};
-}
-
-// The palette colour that plays the part of each system colour index.
-constexpr std::array<std::optional<SystemColour>, 31> kSystemColours{{
-    active(QPalette::Midlight),         // 0 scroll bar
-    active(QPalette::Dark),             // 1 desktop
-    active(QPalette::Highlight),        // 2 active title bar
-    inactive(QPalette::Highlight),      // 3 inactive title bar
-    active(QPalette::Window),           // 4 menu bar
-    active(QPalette::Base),             // 5 window background
-    active(QPalette::Shadow),           // 6 window frame
-    active(QPalette::WindowText),       // 7 menu text
-    active(QPalette::Text),             // 8 window text
-    active(QPalette::HighlightedText),  // 9 title bar text
-    active(QPalette::Window),           // 10 active border
-    inactive(QPalette::Window),         // 11 inactive border
-    active(QPalette::Dark),             // 12 application workspace
-    active(QPalette::Highlight),        // 13 highlight
-    active(QPalette::HighlightedText),  // 14 highlighted text
-    active(QPalette::Button),           // 15 button face
-    active(QPalette::Dark),             // 16 button shadow
-    disabled(QPalette::Text),           // 17 grey text
-    active(QPalette::ButtonText),       // 18 button text
-    inactive(QPalette::WindowText),     // 19 inactive title bar text
-    active(QPalette::Light),            // 20 button highlight
-    active(QPalette::Shadow),           // 21 3-D dark shadow
-    active(QPalette::Midlight),         // 22 3-D light
-    active(QPalette::ToolTipText),      // 23 tooltip text
-    active(QPalette::ToolTipBase),      // 24 tooltip background
-    std::nullopt,                       // 25 unused
-    active(QPalette::Link),             // 26 hot-tracked item
-    active(QPalette::Highlight),        // 27 active title bar gradient
-    inactive(QPalette::Highlight),      // 28 inactive title bar gradient
-    active(QPalette::Highlight),        // 29 highlighted menu item
-    active(QPalette::Window),           // 30 menu bar (flat menus)
+constexpr std::array<SystemColour, 9> kSystemColours{{
+    {4, QPalette::Window},        // menu bar
+    {5, QPalette::Base},          // window background
+    {7, QPalette::WindowText},    // menu text
+    {8, QPalette::Text},          // window text
+    {13, QPalette::Highlight},    // highlight
+    {15, QPalette::Button},       // button face
+    {18, QPalette::ButtonText},   // button text
+    {24, QPalette::ToolTipBase},  // tooltip background
+    {30, QPalette::Window},       // menu bar (flat menus)
 }};
 
 // `colour` moved an eighth of the way to black, or to white when it is dark.
@@ -74,10 +42,12 @@ constexpr unsigned kMenuBarIndex = 30;
 
 QColor systemColour(unsigned index, const QPalette& palette) {
     const QColor fieldBackground = palette.color(QPalette::Active, QPalette::Base);
-    if (index >= kSystemColours.size() || !kSystemColours[index]) {
+    const auto* row = std::find_if(kSystemColours.begin(), kSystemColours.end(),
+                                   [index](const SystemColour& c) { return c.index == index; });
+    if (row == kSystemColours.end()) {
         return fieldBackground;
     }
-    const QColor colour = palette.color(kSystemColours[index]->group, kSystemColours[index]->role);
+    const QColor colour = palette.color(QPalette::Active, row->role);
     // The menu-bar colour marks results that may not belong to the inputs; in
     // a palette whose window and field backgrounds agree it would not show.
     if ((index == kMenuIndex || index == kMenuBarIndex) && colour == fieldBackground) {
