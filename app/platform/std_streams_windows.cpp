@@ -48,7 +48,9 @@ void bindDescriptor(const StandardHandle& standard, HANDLE handle) {
         _dup2(opened, standard.descriptor);
         _close(opened);
     }
-    SetStdHandle(standard.which, reinterpret_cast<HANDLE>(_get_osfhandle(standard.descriptor)));
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
+    const auto bound = reinterpret_cast<HANDLE>(_get_osfhandle(standard.descriptor));
+    SetStdHandle(standard.which, bound);
 }
 
 // Opens the handles the parent did not pass in on the parent's console.
