@@ -47,7 +47,7 @@ int runCommandLine(int argc, char** argv) {
     const platform::StandardStreamsAtStart atStart = platform::holdStandardStreams();
     const std::vector<std::string> arguments = platform::commandLineArguments(argc, argv);
     const std::vector<std::string_view> words(arguments.begin(), arguments.end());
-    const platform::StandardStreams standard;
+    const platform::StandardStreams standard(atStart);
     if (atStart.inputClosed) {
         standard.in().setstate(std::ios::badbit);
     }

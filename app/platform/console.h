@@ -3,12 +3,16 @@
 // has them (no text-mode translation on Windows), and standard input is read
 // as bytes. A console shows the UTF-8 text as Unicode characters, which on
 // Windows takes WriteConsoleW: bytes written to a console are read in its
-// code page, and GB2312's code page garbles UTF-8.
+// code page, and GB2312's code page garbles UTF-8. Where Windows gave
+// standard output or error neither a console nor a handle
+// (StandardStreamsAtStart), their text is shown in a message box at the end.
 #pragma once
 
 #include <istream>
 #include <memory>
 #include <ostream>
+
+#include "app/platform/std_streams.h"
 
 namespace involute::platform {
 
@@ -16,7 +20,7 @@ namespace involute::platform {
 // flushes what is buffered and gives the streams back as they were.
 class StandardStreams {
   public:
-    StandardStreams();
+    explicit StandardStreams(const StandardStreamsAtStart& atStart = {});
     ~StandardStreams();
     StandardStreams(const StandardStreams&) = delete;
     StandardStreams& operator=(const StandardStreams&) = delete;
@@ -24,8 +28,9 @@ class StandardStreams {
     [[nodiscard]] std::istream& in() const;
     [[nodiscard]] std::ostream& out() const;
     [[nodiscard]] std::ostream& err() const;
-    // Whether standard output shows on a terminal (a console on Windows),
-    // which takes characters, not the bytes of a file's encoding.
+    // Whether standard output shows on a terminal (a console or the message
+    // box on Windows), which takes characters, not the bytes of a file's
+    // encoding.
     [[nodiscard]] bool outIsConsole() const;
 
   private:

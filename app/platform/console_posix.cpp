@@ -10,7 +10,7 @@ namespace involute::platform {
 
 struct StandardStreams::Consoles {};
 
-StandardStreams::StandardStreams() {
+StandardStreams::StandardStreams(const StandardStreamsAtStart& /*atStart*/) {
     // Batches go through these streams in large blocks.
     std::ios::sync_with_stdio(false);
 }

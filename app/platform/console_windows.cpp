@@ -1,5 +1,5 @@
 // Standard streams on Windows: binary mode for files and pipes, WriteConsoleW
-// for a console.
+// for a console, a message box where there is neither.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <streambuf>
+#include <string>
 
 #include "app/platform/console.h"
 #include "utf8/utf16_windows.h"
@@ -86,43 +88,116 @@ HANDLE consoleOf(DWORD standardHandle) {
     return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0 ? handle : nullptr;
 }
 
-// Shows a stream on its console for as long as it lives.
-class ConsoleStream {
+// What standard output and error write where Windows gave them nowhere to
+// go, in the order they write it, shown in one message box when it ends; its
+// icon says whether any of it is an error.
+class MessageBoxText {
   public:
-    ConsoleStream(std::ostream& stream, HANDLE console)
-        : stream_(stream), buffer_(console), previous_(stream.rdbuf(&buffer_)) {}
-    ConsoleStream(const ConsoleStream&) = delete;
-    ConsoleStream& operator=(const ConsoleStream&) = delete;
-    ~ConsoleStream() {
+    MessageBoxText() = default;
+    MessageBoxText(const MessageBoxText&) = delete;
+    MessageBoxText& operator=(const MessageBoxText&) = delete;
+    ~MessageBoxText() {
+        const std::size_t end = text_.find_last_not_of('\n');
+        if (end == std::string::npos) {
+            return;
+        }
+        const std::wstring wide = utf8::utf16FromUtf8(std::string_view(text_).substr(0, end + 1));
+        const UINT icon = anyError_ ? MB_ICONERROR : MB_ICONINFORMATION;
+        MessageBoxW(nullptr, wide.c_str(), L"渐开线", MB_OK | icon);
+    }
+
+    void add(std::string_view text, bool isError) {
+        text_ += text;
+        anyError_ = anyError_ || (isError && !text.empty());
+    }
+
+  private:
+    std::string text_;
+    bool anyError_ = false;
+};
+
+// A stream buffer that adds everything at once to the message box's text,
+// keeping output and error in the order they were written.
+class MessageBoxBuffer : public std::streambuf {
+  public:
+    MessageBoxBuffer(MessageBoxText& text, bool isError) : text_(text), isError_(isError) {}
+
+  protected:
+    int_type overflow(int_type byte) override {
+        if (!traits_type::eq_int_type(byte, traits_type::eof())) {
+            const char character = traits_type::to_char_type(byte);
+            text_.add(std::string_view(&character, 1), isError_);
+        }
+        return traits_type::not_eof(byte);
+    }
+
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        text_.add(std::string_view(text, static_cast<std::size_t>(count)), isError_);
+        return count;
+    }
+
+  private:
+    MessageBoxText& text_;
+    bool isError_;
+};
+
+// Writes a stream through `buffer` for as long as it lives.
+class RedirectedStream {
+  public:
+    RedirectedStream(std::ostream& stream, std::unique_ptr<std::streambuf> buffer)
+        : stream_(stream), buffer_(std::move(buffer)), previous_(stream.rdbuf(buffer_.get())) {}
+    RedirectedStream(const RedirectedStream&) = delete;
+    RedirectedStream& operator=(const RedirectedStream&) = delete;
+    ~RedirectedStream() {
         stream_.flush();
         stream_.rdbuf(previous_);
     }
 
   private:
     std::ostream& stream_;
-    ConsoleBuffer buffer_;
+    std::unique_ptr<std::streambuf> buffer_;
     std::streambuf* previous_;
 };
+
+// Where `stream` goes: its console, the message box, or (null) its file or
+// pipe as it is.
+std::unique_ptr<RedirectedStream> redirect(std::ostream& stream, DWORD standardHandle,
+                                           bool toMessageBox,
+                                           std::unique_ptr<MessageBoxText>& messageBox) {
+    if (toMessageBox) {
+        if (messageBox == nullptr) {
+            messageBox = std::make_unique<MessageBoxText>();
+        }
+        return std::make_unique<RedirectedStream>(
+            stream,
+            std::make_unique<MessageBoxBuffer>(*messageBox, standardHandle == STD_ERROR_HANDLE));
+    }
+    if (HANDLE console = consoleOf(standardHandle)) {
+        return std::make_unique<RedirectedStream>(stream, std::make_unique<ConsoleBuffer>(console));
+    }
+    return nullptr;
+}
 
 }  // namespace
 
 struct StandardStreams::Consoles {
-    std::unique_ptr<ConsoleStream> out;
-    std::unique_ptr<ConsoleStream> err;
+    // Shown when the streams have let go of it: declared before them.
+    std::unique_ptr<MessageBoxText> messageBox;
+    std::unique_ptr<RedirectedStream> out;
+    std::unique_ptr<RedirectedStream> err;
 };
 
-StandardStreams::StandardStreams() : consoles_(std::make_unique<Consoles>()) {
+StandardStreams::StandardStreams(const StandardStreamsAtStart& atStart)
+    : consoles_(std::make_unique<Consoles>()) {
     std::ios::sync_with_stdio(false);
     // Text mode would turn every "\n" into "\r\n" and stop reading at a ^Z.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    if (HANDLE console = consoleOf(STD_OUTPUT_HANDLE)) {
-        consoles_->out = std::make_unique<ConsoleStream>(std::cout, console);
-    }
-    if (HANDLE console = consoleOf(STD_ERROR_HANDLE)) {
-        consoles_->err = std::make_unique<ConsoleStream>(std::cerr, console);
-    }
+    consoles_->out =
+        redirect(std::cout, STD_OUTPUT_HANDLE, atStart.outputToMessageBox, consoles_->messageBox);
+    consoles_->err =
+        redirect(std::cerr, STD_ERROR_HANDLE, atStart.errorToMessageBox, consoles_->messageBox);
 }
 
 StandardStreams::~StandardStreams() {

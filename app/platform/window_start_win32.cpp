@@ -1,28 +1,13 @@
-// The Windows window. involute.exe is a console program, so that `involute
-// calc` prints where it was started; started from Explorer without a
-// subcommand it got a console of its own, which the window does not need.
+// The Windows window. involute.exe is a GUI-subsystem program, so Windows
+// opens no console for it.
 #include <windows.h>
-
-#include <array>
 
 #include "app/platform/window_start.h"
 #include "ui/win32/run_window.h"
 
 namespace involute::platform {
 
-namespace {
-
-void letGoOfOwnConsole() {
-    std::array<DWORD, 2> processes{};
-    if (GetConsoleProcessList(processes.data(), static_cast<DWORD>(processes.size())) == 1) {
-        FreeConsole();
-    }
-}
-
-}  // namespace
-
 int startWindow(int /*argc*/, char** /*argv*/) {
-    letGoOfOwnConsole();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);

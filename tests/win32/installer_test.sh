@@ -6,7 +6,8 @@
 # and the uninstaller takes away every file, the folder it made, the
 # Start-menu entry and the entry in the list of installed programs. The
 # installer and the uninstaller it writes pass the import gate, and on 32-bit
-# Windows the installer installs the 32-bit program.
+# Windows the installer installs the 32-bit program. Both programs come
+# stripped of their debugging sections.
 #   installer_test.sh BUILD_DIR WINE_RUN PREFIX IMPORTS_TEST OBJDUMP ALLOWED_IMPORTS [I686_PROGRAM]
 # Without I686_PROGRAM (the build's INVOLUTE_WINDOWS_I686_PROGRAM) the
 # installer holds no 32-bit program, and 32-bit Windows is not tried.
@@ -25,6 +26,10 @@ fail() {
     echo "installer_test: $*" >&2
     exit 1
 }
+# The debugging sections of a release build are most of its size.
+stripped() {
+    ! "$objdump" -h "$1" | grep -q '\.debug_' || fail "$2 came with its debugging sections"
+}
 run() {
     "$wine_run" "$prefix" "$@"
 }
@@ -34,7 +39,9 @@ settle() {
 
 (cd "$build" && cpack -G NSIS -B "$work/package" >"$work/cpack.log") ||
     { cat "$work/cpack.log" >&2; fail "cpack could not make the installer"; }
-installer=$(ls "$work"/package/involute-*.exe)
+# One installer for both architectures: its name claims neither.
+installer=$(ls "$work"/package/involute-*-windows-setup.exe) ||
+    fail "no involute-VERSION-windows-setup.exe: $(ls "$work/package")"
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.involute.Involute'
 first="involute-first-$$"
@@ -55,6 +62,7 @@ run reg query "$key" /v EstimatedSize 2>/dev/null | grep -q 'REG_DWORD *0x[1-9a-
 
 file -b "$installed/involute.exe" | grep -q '^PE32+ ' ||
     fail "64-bit Windows got another program than the 64-bit one: $(file -b "$installed/involute.exe")"
+stripped "$installed/involute.exe" "the installed 64-bit program"
 result=$(run "C:\\$first\\involute.exe" calc --format csv)
 case $result in
     *62.0650079416401*12.8349709170999*) ;;
@@ -118,6 +126,7 @@ if [ -n "$i686_program" ]; then
     WINEPREFIX=$prefix32 wineserver -w
     file -b "$prefix32/drive_c/$first/involute.exe" | grep -q '^PE32 .*80386' ||
         fail "32-bit Windows got another program than the 32-bit one"
+    stripped "$prefix32/drive_c/$first/involute.exe" "the installed 32-bit program"
     result=$(WINEARCH=win32 "$wine_run" "$prefix32" "C:\\$first\\involute.exe" calc --format csv)
     case $result in
         *62.0650079416401*12.8349709170999*) ;;

@@ -1,15 +1,17 @@
 #!/bin/sh
 # The Windows program writing to a console: Chinese file names, arguments and
-# output must show as the same characters it writes to a pipe.
-#   console_test.sh PROGRAM.exe RUNNER...
+# output must show as the same characters it writes to a pipe; started with
+# no standard handles by a console program, it writes to that console.
+#   console_test.sh LAUNCHER.exe PROGRAM.exe RUNNER...
+# LAUNCHER is no_handles_launcher.exe.
 # RUNNER is the command that runs a Windows program here (the wine wrapper);
 # give absolute paths, as the test runs in a scratch folder.
 # `script` gives wine a terminal, which wine turns into a console for the
 # program, so its text goes through WriteConsoleW; the terminal's control
 # sequences are taken out again before comparing.
 set -eu
-program=$1
-shift
+launcher=$1 program=$2
+shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -21,10 +23,11 @@ awk 'BEGIN { print "件号,m,z,alpha,beta,da,ds"; for (i = 1; i <= 600; i++) pri
 # still show as the characters.
 iconv -f UTF-8 -t GBK 齿轮.csv >gbk.csv
 
-quoted_runner=""
-for word in "$@" "$program"; do
-    quoted_runner="$quoted_runner '$word'"
+quoted_wine=""
+for word in "$@"; do
+    quoted_wine="$quoted_wine '$word'"
 done
+quoted_runner="$quoted_wine '$program'"
 
 # What a terminal shows, as text: cursor moves right become the blanks they
 # skip, other control sequences and carriage returns go, and so do blanks at
@@ -85,5 +88,39 @@ if eval "$quoted_runner --help" | grep -q "Qt"; then
     failures=$((failures + 1))
 else
     echo "ok   help_without_qt_options"
+fi
+
+# through_launcher NAME STATUS EXPECTED PASSED WORDS...: the program started
+# by the launcher, as a parent that redirects nothing starts a GUI program,
+# passing on its own standard output (to NAME.out) when PASSED is
+# --pass-output; the console must show EXPECTED and the status be STATUS.
+through_launcher() {
+    name=$1 status=$2 expected=$3 passed=${4#none}
+    shift 4
+    words=""
+    for word in "$@"; do
+        words="$words '$word'"
+    done
+    TERM=dumb script -q -c "$quoted_wine '$launcher' $passed 'Z:$program' $words >$name.out; \
+echo status=\$?" /dev/null </dev/null | as_text >"$name.console"
+    if ! grep -qF "$expected" "$name.console" || ! grep -qx "status=$status" "$name.console"; then
+        echo "FAIL $name: the console does not show “$expected” and status=$status:"
+        cat "$name.console"
+        failures=$((failures + 1))
+    else
+        echo "ok   $name"
+    fi
+}
+through_launcher no_handles_result 0 "分度圆直径 d    62.0650079416401" none calc
+through_launcher no_handles_error 1 "模数 “二” 不是有效的数字" none calc --module 二
+# Only the output passed on: the table goes to the file alone, the error
+# to the console.
+through_launcher output_passed_on_error 1 "模数 “x” 不是有效的数字" --pass-output calc --module x
+through_launcher output_passed_on 0 "status=0" --pass-output calc --format csv
+if ! grep -q "^62.0650079416401," output_passed_on.out || grep -q "62\.06" output_passed_on.console; then
+    echo "FAIL output_kept: the table is not in the passed-on output alone"
+    failures=$((failures + 1))
+else
+    echo "ok   output_kept"
 fi
 exit $((failures > 0))
