@@ -17,6 +17,7 @@
 #include "ui/qt/colour_codes.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/text_positions.h"
+#include "ui/window_look.h"
 
 namespace involute::ui::qt {
 
@@ -43,9 +44,6 @@ bool isGotFocus(Qt::FocusReason reason) {
 // this many above and below its line when aligned to the top or bottom.
 constexpr int kLineEditSideMargin = 2;
 constexpr int kLineEditEndMargin = 1;
-
-// The dark red of the credit line marks a cut text.
-constexpr ColourCode kCutMarkColour = 0x000000C0;
 
 }  // namespace
 
@@ -151,8 +149,8 @@ void FieldEdit::resizeEvent(QResizeEvent* event) {
     centreTextVertically();
 }
 
-// A cut text gets a small dark red triangle in the contents' top right
-// corner, above the digits, as spreadsheets mark a cell with more to read.
+// A cut text gets its mark (ui/window_look.h) in the contents' top right
+// corner, above the digits.
 void FieldEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     if (!cut_) {
@@ -161,7 +159,7 @@ void FieldEdit::paintEvent(QPaintEvent* event) {
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRectF contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    const qreal size = contents.height() / 3;
+    const qreal size = cutMarkPixels(static_cast<int>(contents.height()));
     QPainterPath corner;
     corner.moveTo(contents.topRight());
     corner.lineTo(contents.topRight() - QPointF(size, 0));
@@ -169,7 +167,7 @@ void FieldEdit::paintEvent(QPaintEvent* event) {
     corner.closeSubpath();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(corner, colourFromCode(kCutMarkColour, palette()));
+    painter.fillPath(corner, colourFromCode(kDarkRed, palette()));
 }
 
 void FieldEdit::setSelStart(int characters) {

@@ -8,6 +8,7 @@
 #include "calc/number_text.h"
 
 #include "ui/win32/system_colours.h"
+#include "ui/window_look.h"
 
 namespace involute::ui::win32 {
 
@@ -19,9 +20,6 @@ constexpr UINT_PTR kFieldSubclassId = 1;
 constexpr int kBorderPixels = 1;
 // Set on a field while its text is cut.
 constexpr const wchar_t* kCutProperty = L"InvoluteTextCut";
-
-// The dark red of the credit line marks a cut text.
-constexpr ColourCode kCutMarkColour = 0x000000C0;
 
 // Where a line of text of the field's font has its digits: the top of their
 // ink below the line's top, their height, and the line's height.
@@ -102,13 +100,12 @@ void paintAroundLine(HWND edit) {
     ReleaseDC(edit, dc);
 }
 
-// A third of the field's inner height, as spreadsheets mark a cell with more
-// to read; drawn over whatever lies in the corner.
+// The mark of ui/window_look.h, drawn over whatever lies in the corner.
 void paintCutMark(HWND edit) {
     HDC dc = GetWindowDC(edit);
     const RECT interior = fieldInterior(edit);
-    const int size = std::max(3, static_cast<int>(interior.bottom - interior.top) / 3);
-    const COLORREF colour = colourFromCode(kCutMarkColour);
+    const int size = cutMarkPixels(static_cast<int>(interior.bottom - interior.top));
+    const COLORREF colour = colourFromCode(kDarkRed);
     const HGDIOBJ previousPen = SelectObject(dc, GetStockObject(DC_PEN));
     const HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
     SetDCPenColor(dc, colour);

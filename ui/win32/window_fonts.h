@@ -4,9 +4,9 @@
 // Windows, Chinese or not: the first installed of kUiFaces, at 9 points, the
 // size the layout's rows were drawn for. A result field whose text does not fit
 // takes a smaller size, down to 7 points as a 96-DPI screen shows them. The credit line asks for
-// 楷体_GB2312 at 15.75 points, and on a Windows without it for another Kai face, or else the
-// window's face. Font mapping substitutes silently, so a face counts as installed only when GDI
-// reports that it got it (GetTextFaceW).
+// 楷体_GB2312 at 15.75 points, and on a Windows without it for one of its Kai stand-ins
+// (ui/window_look.h), or else the window's face. Font mapping substitutes silently, so a face
+// counts as installed only when GDI reports that it got it (GetTextFaceW).
 #pragma once
 
 #include <windows.h>
@@ -15,12 +15,18 @@
 #include <string>
 
 #include "ui/win32/gdi_object.h"
+#include "ui/window_look.h"
 
 namespace involute::ui::win32 {
 
-inline constexpr int kWindowFontHundredths = 900;
-inline constexpr int kSmallestFieldFontHundredths = 700;
-inline constexpr int kCreditFontHundredths = 1575;
+// GDI takes sizes in whole hundredths of a point.
+[[nodiscard]] constexpr int hundredths(double points) {
+    return static_cast<int>(points * 100);
+}
+
+inline constexpr int kWindowFontHundredths = hundredths(kWindowFontPoints);
+inline constexpr int kSmallestFieldFontHundredths = hundredths(kSmallestFieldPoints);
+inline constexpr int kCreditFontHundredths = hundredths(kCreditFontPoints);
 
 // Faces with every GB2312 character, the Windows UI faces first.
 inline constexpr std::array<const wchar_t*, 9> kUiFaces{
@@ -33,12 +39,6 @@ inline constexpr std::array<const wchar_t*, 9> kUiFaces{
     L"Source Han Sans SC",
     L"WenQuanYi Micro Hei",
     L"Droid Sans Fallback",
-};
-
-// 楷体_GB2312 and the Kai faces that stand in for it, closest first.
-inline constexpr std::array<const wchar_t*, 7> kCreditFaces{
-    L"楷体_GB2312", L"KaiTi_GB2312",    L"KaiTi",         L"楷体",
-    L"STKaiti",     L"AR PL KaitiM GB", L"AR PL UKai CN",
 };
 
 struct WindowFaces {
