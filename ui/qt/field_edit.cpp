@@ -13,10 +13,10 @@
 #include <string_view>
 
 #include "calc/number_text.h"
+#include "utf8/utf16_positions.h"
 
 #include "ui/qt/colour_codes.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/text_positions.h"
 #include "ui/window_look.h"
 
 namespace involute::ui::qt {
@@ -38,6 +38,10 @@ bool isGotFocus(Qt::FocusReason reason) {
             return false;
     }
     return false;
+}
+
+std::u16string_view unitsOf(const QString& text) {
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
 // QLineEdit keeps this many pixels free on either side of its text, and
@@ -171,13 +175,14 @@ void FieldEdit::paintEvent(QPaintEvent* event) {
 }
 
 void FieldEdit::setSelStart(int characters) {
-    setCursorPosition(static_cast<int>(utf16IndexAfter(text(), 0, std::max(characters, 0))));
+    setCursorPosition(static_cast<int>(utf8::utf16IndexAfter(unitsOf(text()), 0, characters)));
 }
 
 void FieldEdit::setSelLength(int characters) {
-    const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
-    const qsizetype end = utf16IndexAfter(text(), start, std::max(characters, 0));
-    setSelection(static_cast<int>(start), static_cast<int>(end - start));
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const std::size_t end =
+        utf8::utf16IndexAfter(unitsOf(text()), static_cast<std::size_t>(start), characters);
+    setSelection(start, static_cast<int>(end) - start);
 }
 
 // Qt's line edit answers that it takes input, and inserts what an input
@@ -244,9 +249,7 @@ void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
         const QString shown = text();
         const auto position =
             static_cast<std::size_t>(cursorPositionAt(event->position().toPoint()));
-        const calc::TextSpan number = calc::numberAround(
-            std::u16string_view(QStringView(shown).utf16(), static_cast<std::size_t>(shown.size())),
-            position);
+        const calc::TextSpan number = calc::numberAround(unitsOf(shown), position);
         if (number.begin != number.end) {
             setSelection(static_cast<int>(number.begin),
                          static_cast<int>(number.end - number.begin));

@@ -124,11 +124,7 @@ void paintCutMark(HWND edit) {
 // whole. False when the click is on no number.
 bool selectNumberAt(HWND edit, LPARAM where) {
     const auto found = static_cast<DWORD>(SendMessageW(edit, EM_CHARFROMPOS, 0, where));
-    const int length = GetWindowTextLengthW(edit);
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    const int copied = GetWindowTextW(edit, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    const calc::TextSpan number = calc::numberAround(text, LOWORD(found));
+    const calc::TextSpan number = calc::numberAround(fieldUnits(edit), LOWORD(found));
     if (number.begin == number.end) {
         return false;
     }
@@ -198,6 +194,14 @@ LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 }  // namespace
+
+std::u16string fieldUnits(HWND edit) {
+    const int length = GetWindowTextLengthW(edit);
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int copied = GetWindowTextW(edit, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
 
 void makeFieldEdit(HWND edit) {
     SetWindowSubclass(edit, &fieldProc, kFieldSubclassId, 0);

@@ -5,15 +5,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "calc/start_command.h"
-#include "ui/input_focus.h"
 #include "ui/twips.h"
 #include "ui/win32/dpi_functions.h"
 #include "ui/win32/error_report.h"
 #include "ui/win32/field_edit.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/system_colours.h"
-#include "ui/win32/text_positions.h"
+#include "ui/window_events.h"
+#include "utf8/utf16_positions.h"
 #include "utf8/utf16_windows.h"
 
 namespace involute::ui::win32 {
@@ -23,21 +22,11 @@ namespace {
 using utf8::utf16FromUtf8;
 using utf8::utf8FromUtf16;
 
-static_assert(static_cast<std::size_t>(Control::JKX1) == 0);
-
 // A fixed frame: minimise, but neither maximise nor resize. Not
 // WS_CLIPCHILDREN: a group box draws only its frame and caption, and the
 // window's own background must show inside it.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWindowExStyle = 0;
-
-std::size_t indexOf(Control control) {
-    return static_cast<std::size_t>(control);
-}
-
-bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::textBox || kind == ControlKind::commandButton;
-}
 
 // Every control starts a group of its own, so that the arrow keys, which a
 // dialog uses to move within a group, stay with the control.
@@ -397,24 +386,15 @@ void Win32Window::onCommand(int id, int notification) {
     if (row->kind == ControlKind::textBox && notification == EN_CHANGE) {
         fitFieldFont(row->name);
     }
-    switch (row->extras.handler) {
-        case Handler::none:
-            break;
-        case Handler::startCommand:
-            if (notification == BN_CLICKED) {
-                calc::runStartCommand(*this);
-            }
-            break;
-        case Handler::exitProgram:
-            if (notification == BN_CLICKED) {
-                DestroyWindow(window_);
-            }
-            break;
-        case Handler::inputFocus:
-            if (notification == EN_SETFOCUS && !restoringFocus_) {
-                onInputFieldGotFocus(*this, row->name);
-            }
-            break;
+    std::optional<Event> event;
+    if (row->kind == ControlKind::commandButton && notification == BN_CLICKED) {
+        event = Event::click;
+    } else if (row->kind == ControlKind::textBox && notification == EN_SETFOCUS &&
+               !restoringFocus_) {
+        event = Event::gotFocus;
+    }
+    if (event && dispatchEvent(*this, row->name, *event) == AfterEvent::endProgram) {
+        DestroyWindow(window_);
     }
 }
 
@@ -556,7 +536,7 @@ void Win32Window::setBackColor(Control field, ColourCode colour) {
 
 void Win32Window::setSelStart(Control field, int position) {
     HWND edit = control(field);
-    const auto index = static_cast<WPARAM>(utf16IndexAfter(windowText(edit), 0, position));
+    const auto index = static_cast<WPARAM>(utf8::utf16IndexAfter(fieldUnits(edit), 0, position));
     SendMessageW(edit, EM_SETSEL, index, static_cast<LPARAM>(index));
 }
 
@@ -564,7 +544,7 @@ void Win32Window::setSelLength(Control field, int length) {
     HWND edit = control(field);
     DWORD start = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-    const std::size_t end = utf16IndexAfter(windowText(edit), start, std::max(length, 0));
+    const std::size_t end = utf8::utf16IndexAfter(fieldUnits(edit), start, length);
     SendMessageW(edit, EM_SETSEL, start, static_cast<LPARAM>(end));
 }
 

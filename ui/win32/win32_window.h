@@ -89,8 +89,6 @@ class Win32Window final : public ui::Window {
     [[nodiscard]] HBRUSH brushFor(COLORREF colour);
     [[nodiscard]] std::optional<Control> controlOf(HWND child) const;
 
-    static constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Command2) + 1;
-
     WindowFaces faces_;
     AccessibleNames accessibleNames_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
