@@ -3,11 +3,11 @@
 #include <array>
 #include <optional>
 
+#include "ui/colour_codes.h"
+
 namespace involute::ui::qt {
 
 namespace {
-
-constexpr ColourCode kSystemColourBit = 0x80000000;
 
 struct SystemColour {
     QPalette::ColorGroup group;
@@ -61,39 +61,28 @@ constexpr std::array<std::optional<SystemColour>, 31> kSystemColours{{
     active(QPalette::Window),           // 30 menu bar (flat menus)
 }};
 
-// `colour` moved an eighth of the way to black, or to white when it is dark.
-QColor shadedAwayFrom(const QColor& colour) {
-    const int target = colour.lightness() > 128 ? 0 : 255;
-    const auto eighthTowards = [target](int channel) { return channel + (target - channel) / 8; };
-    return QColor(eighthTowards(colour.red()), eighthTowards(colour.green()),
-                  eighthTowards(colour.blue()));
+QColor qtColour(Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
 }
 
-constexpr unsigned kMenuIndex = 4;
-constexpr unsigned kMenuBarIndex = 30;
-
-QColor systemColour(unsigned index, const QPalette& palette) {
-    const QColor fieldBackground = palette.color(QPalette::Active, QPalette::Base);
-    if (index >= kSystemColours.size() || !kSystemColours[index]) {
-        return fieldBackground;
-    }
-    const QColor colour = palette.color(kSystemColours[index]->group, kSystemColours[index]->role);
-    // The menu-bar colour marks results that may not belong to the inputs; in
-    // a palette whose window and field backgrounds agree it would not show.
-    if ((index == kMenuIndex || index == kMenuBarIndex) && colour == fieldBackground) {
-        return shadedAwayFrom(colour);
-    }
-    return colour;
+// The palette's colour for a system colour index; the field background for
+// an index the palette has no part for.
+Rgb paletteColour(unsigned index, const QPalette& palette) {
+    const QColor colour =
+        index < kSystemColours.size() && kSystemColours[index]
+            ? palette.color(kSystemColours[index]->group, kSystemColours[index]->role)
+            : palette.color(QPalette::Active, QPalette::Base);
+    return {colour.red(), colour.green(), colour.blue()};
 }
 
 }  // namespace
 
 QColor colourFromCode(ColourCode code, const QPalette& palette) {
-    if ((code & kSystemColourBit) != 0) {
-        return systemColour(code & 0xFFu, palette);
+    if (!isSystemColour(code)) {
+        return qtColour(rgbOf(code));
     }
-    return QColor(static_cast<int>(code & 0xFFu), static_cast<int>((code >> 8) & 0xFFu),
-                  static_cast<int>((code >> 16) & 0xFFu));
+    const auto scheme = [&palette](unsigned index) { return paletteColour(index, palette); };
+    return qtColour(shownSystemColour(systemColourIndex(code), scheme));
 }
 
 }  // namespace involute::ui::qt
