@@ -8,7 +8,7 @@
 // as in every GB2312 font: so a result of 15 significant digits and its
 // point fit the 1575-twip field at 9 points; a longer result (a sign, leading
 // zeros, an exponent) shrinks its field's font, down to kSmallestFieldPoints
-// (ui/window_look.h). The credit line asks for 楷体_GB2312 at
+// (ui/text_fit.h). The credit line asks for 楷体_GB2312 at
 // 15.75 points; that name is substituted by an installed Kai font, or else
 // by the window's own font.
 #pragma once

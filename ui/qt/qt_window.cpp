@@ -70,10 +70,7 @@ void QtWindow::createControl(const ControlRow& row, QPointF dpi) {
             edit->setFont(fieldFont());
             edit->replaceText(caption);
             edit->setReadOnly(row.extras.readOnly);
-            // A result may be longer than a typed value; it must show whole.
-            if (row.extras.readOnly) {
-                edit->shrinkFontToFit(fieldFont());
-            }
+            edit->shrinkFontToFit(fieldFont());
             if (row.extras.backColour) {
                 edit->setColourCode(*row.extras.backColour);
             }

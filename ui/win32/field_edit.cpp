@@ -7,6 +7,7 @@
 
 #include "calc/number_text.h"
 
+#include "ui/text_fit.h"
 #include "ui/win32/system_colours.h"
 #include "ui/window_look.h"
 
@@ -21,11 +22,9 @@ constexpr int kBorderPixels = 1;
 // Set on a field while its text is cut.
 constexpr const wchar_t* kCutProperty = L"InvoluteTextCut";
 
-// Where a line of text of the field's font has its digits: the top of their
-// ink below the line's top, their height, and the line's height.
+// A line of text of the field's font: where its digits' ink is, and its height.
 struct LineShape {
-    int inkTop = 0;
-    int inkHeight = 0;
+    DigitInk ink;
     int height = 0;
 };
 
@@ -42,9 +41,9 @@ LineShape lineShape(HWND edit) {
     SelectObject(dc, previous);
     ReleaseDC(edit, dc);
     if (!measured) {
-        return {0, metrics.tmHeight, metrics.tmHeight};
+        return {{0, metrics.tmHeight}, metrics.tmHeight};
     }
-    return {metrics.tmAscent - digit.gmptGlyphOrigin.y, static_cast<int>(digit.gmBlackBoxY),
+    return {{metrics.tmAscent - digit.gmptGlyphOrigin.y, static_cast<int>(digit.gmBlackBoxY)},
             metrics.tmHeight};
 }
 
@@ -70,7 +69,7 @@ void placeLine(RECT& client, const LineShape& line) {
     if (line.height <= 0) {
         return;
     }
-    const LONG centred = client.top + (room - line.inkHeight) / 2 - line.inkTop;
+    const LONG centred = client.top + inkCentredLineTop(room, line.ink);
     const LONG lowest = client.bottom - line.height;
     const LONG top = lowest < outerTop ? outerTop : std::clamp(centred, outerTop, lowest);
     client.top = top;

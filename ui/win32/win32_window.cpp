@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
+#include "ui/text_fit.h"
 #include "ui/twips.h"
 #include "ui/win32/dpi_functions.h"
 #include "ui/win32/error_report.h"
@@ -446,10 +448,52 @@ void Win32Window::onActivate(bool active) {
     }
 }
 
-// A text wider or a line taller than its field is shown in the largest size,
-// in steps of a pixel down to smallestFieldFontPixels, that shows it whole; a result
-// that does not fit even then is marked as cut and shown whole in its tooltip.
-// Runs on every change of a field's text.
+HFONT Win32Window::fieldFont(int pixels) {
+    if (pixels == fontPixels(kWindowFontHundredths, dpi_)) {
+        return windowFont_.get();
+    }
+    auto& shrunk = shrunkFonts_[pixels];
+    if (!shrunk) {
+        shrunk = createFontOfPixels(faces_.ui, pixels);
+    }
+    return shrunk.get();
+}
+
+namespace {
+
+// The field's text and line in the window's face, as GDI draws them.
+class GdiTextMeasure final : public TextMeasure {
+  public:
+    GdiTextMeasure(HDC dc, const std::wstring& text, std::function<HFONT(int)> font)
+        : dc_(dc), text_(text), font_(std::move(font)) {}
+
+    [[nodiscard]] int textWidth(int fontPixels) const override {
+        const HGDIOBJ previous = SelectObject(dc_, font_(fontPixels));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc_, text_.c_str(), static_cast<int>(text_.size()), &extent);
+        SelectObject(dc_, previous);
+        return extent.cx;
+    }
+
+    // The edit control's client area is the line (field_edit.h): all of it.
+    [[nodiscard]] int lineHeight(int fontPixels) const override {
+        const HGDIOBJ previous = SelectObject(dc_, font_(fontPixels));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_, &metrics);
+        SelectObject(dc_, previous);
+        return metrics.tmHeight;
+    }
+
+  private:
+    HDC dc_;
+    const std::wstring& text_;
+    std::function<HFONT(int)> font_;
+};
+
+}  // namespace
+
+// Fits the field's font to its text (ui/text_fit.h); a cut result shows whole
+// in its tooltip. Runs on every change of a field's text.
 void Win32Window::fitFieldFont(Control field) {
     HWND edit = control(field);
     const std::wstring text = windowText(edit);
@@ -458,35 +502,16 @@ void Win32Window::fitFieldFont(Control field) {
     const RECT interior = fieldInterior(edit);
     const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
     // The border is outside the client area (field_edit.h).
-    const int room = client.right - LOWORD(margins) - HIWORD(margins);
+    const TextRoom room{static_cast<int>(client.right) - LOWORD(margins) - HIWORD(margins),
+                        static_cast<int>(interior.bottom - interior.top)};
     HDC dc = GetDC(edit);
-    HFONT chosen = windowFont_.get();
-    bool fits = false;
-    const int fullPixels = fontPixels(kWindowFontHundredths, dpi_);
-    for (int pixels = fullPixels; pixels >= smallestFieldFontPixels(dpi_); --pixels) {
-        HFONT font = windowFont_.get();
-        if (pixels != fullPixels) {
-            auto& shrunk = shrunkFonts_[pixels];
-            if (!shrunk) {
-                shrunk = createFontOfPixels(faces_.ui, pixels);
-            }
-            font = shrunk.get();
-        }
-        chosen = font;
-        const HGDIOBJ previous = SelectObject(dc, font);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, previous);
-        fits = extent.cx <= room && metrics.tmHeight <= interior.bottom - interior.top;
-        if (fits) {
-            break;
-        }
-    }
+    const GdiTextMeasure measure(dc, text, [this](int pixels) { return fieldFont(pixels); });
+    const ControlRow& row = *findLayoutRow(field);
+    const TextFit fit = fitText(measure, room, fieldFontPixels(dpi_), row.extras.readOnly);
     ReleaseDC(edit, dc);
-    if (findLayoutRow(field)->extras.readOnly) {
-        showCut(edit, fits ? std::wstring() : text);
+    HFONT chosen = fieldFont(fit.fontPixels);
+    if (row.extras.readOnly) {
+        showCut(edit, fit.cut ? text : std::wstring());
     }
     if (reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)) != chosen) {
         SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);

@@ -79,6 +79,8 @@ class Win32Window final : public ui::Window {
     void sizeClientArea(int left, int top);
     void makeFonts();
     void fitFieldFont(Control field);
+    // The window's face at that height in pixels: the window font at its own.
+    [[nodiscard]] HFONT fieldFont(int pixels);
     void showCut(HWND edit, std::wstring text);
 
     void onCommand(int id, int notification);

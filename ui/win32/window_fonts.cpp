@@ -61,11 +61,6 @@ int fontPixels(int hundredths, UINT dpi) {
     return MulDiv(hundredths, static_cast<int>(dpi), kPointsPerInchHundredths);
 }
 
-int smallestFieldFontPixels(UINT dpi) {
-    const int atDefaultDpi = fontPixels(kSmallestFieldFontHundredths, USER_DEFAULT_SCREEN_DPI);
-    return atDefaultDpi * static_cast<int>(dpi) / USER_DEFAULT_SCREEN_DPI;
-}
-
 Font createFont(const std::wstring& face, int hundredths, UINT dpi) {
     return createFontOfPixels(face, fontPixels(hundredths, dpi));
 }

@@ -3,10 +3,10 @@
 // Every control but the credit line uses a face that shows GB2312 on any
 // Windows, Chinese or not: the first installed of kUiFaces, at 9 points, the
 // size the layout's rows were drawn for. A result field whose text does not fit
-// takes a smaller size, down to 7 points as a 96-DPI screen shows them. The credit line asks for
-// 楷体_GB2312 at 15.75 points, and on a Windows without it for one of its Kai stand-ins
-// (ui/window_look.h), or else the window's face. Font mapping substitutes silently, so a face
-// counts as installed only when GDI reports that it got it (GetTextFaceW).
+// takes a smaller size, down to 7 points as a 96-DPI screen shows them (ui/text_fit.h). The credit
+// line asks for 楷体_GB2312 at 15.75 points, and on a Windows without it for one of its Kai
+// stand-ins (ui/window_look.h), or else the window's face. Font mapping substitutes silently, so a
+// face counts as installed only when GDI reports that it got it (GetTextFaceW).
 #pragma once
 
 #include <windows.h>
@@ -25,7 +25,6 @@ namespace involute::ui::win32 {
 }
 
 inline constexpr int kWindowFontHundredths = hundredths(kWindowFontPoints);
-inline constexpr int kSmallestFieldFontHundredths = hundredths(kSmallestFieldPoints);
 inline constexpr int kCreditFontHundredths = hundredths(kCreditFontPoints);
 
 // Faces with every GB2312 character, the Windows UI faces first.
@@ -51,13 +50,6 @@ struct WindowFaces {
 
 // The height in pixels of a size in hundredths of a point at that DPI.
 [[nodiscard]] int fontPixels(int hundredths, UINT dpi);
-
-// The smallest height a result field's font takes: 7 points at 96 DPI are
-// 9 pixels, and the same physical size at any DPI, rounded down. Rounded to
-// the nearest pixel, 7 points would be relatively larger at 120, 144 and
-// 192 DPI, and GDI's whole-pixel digit widths grow with it, so that the
-// longest plain decimals no longer fit.
-[[nodiscard]] int smallestFieldFontPixels(UINT dpi);
 
 // A GB2312 font of that face and size (hundredths of a point) at that DPI,
 // or of that height in pixels; normal weight, upright, neither underlined nor
