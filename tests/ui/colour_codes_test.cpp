@@ -65,11 +65,5 @@ INSTANTIATE_TEST_SUITE_P(
         SchemeCase{"AnyIndexAsTheSchemeSays", 8, kWhite, kWhite, kWhite, {1, 2, 3}}),
     [](const auto& row) { return row.param.name; });
 
-TEST(ColourCode, HasRedInTheLowByte) {
-    EXPECT_EQ(rgbOf(0x000000C0), (Rgb{0xC0, 0, 0}));
-    EXPECT_EQ(rgbOf(0x7F563412), (Rgb{0x12, 0x34, 0x56}));
-    EXPECT_EQ(codeOf(Rgb{0x12, 0x34, 0x56}), 0x00563412u);
-}
-
 }  // namespace
 }  // namespace involute::ui
