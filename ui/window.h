@@ -4,8 +4,9 @@
 // Text8), six read-only result fields (Text9 to Text14), the Start button
 // Command1 and the Exit button Command2. All state lives in those controls; no
 // handler keeps anything of its own between events. The toolkit (the Qt binding
-// in ui/qt, or a fake window in the tests) owns the controls and delivers one
-// event at a time on its one thread: Click of Command1 runs the Start command
+// in ui/qt, the Win32 one in ui/win32, or a fake window in the tests) owns the
+// controls and delivers one event at a time on its one thread, through
+// ui/window_events.h: Click of Command1 runs the Start command
 // (calc/start_command.h), GotFocus of an input field runs the input-focus
 // handler (ui/input_focus.h), Click of Command2 ends the program. Handlers act
 // only through the Window interface below, so the gear calculation and the

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "involute_credit.h"
+#include "ui/window_look.h"
 #include "ui/window_states.h"
 
 namespace involute::ui {
@@ -52,7 +53,7 @@ constexpr ControlExtras clickRuns(Handler handler) {
 // The credit line: dark red, in its own font.
 constexpr ControlExtras credit() {
     ControlExtras extras;
-    extras.foreColour = 0x000000C0;
+    extras.foreColour = kDarkRed;
     extras.font = FontRole::credit;
     return extras;
 }

@@ -62,6 +62,19 @@ extern const std::string_view kCreditLine;
 inline constexpr std::size_t kLayoutRowCount = 29;
 extern const std::array<ControlRow, kLayoutRowCount> kWindowLayout;
 
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Command2) + 1;
+
+// A control's place in an array of every control, the window first.
+[[nodiscard]] constexpr std::size_t indexOf(Control control) {
+    return static_cast<std::size_t>(control);
+}
+static_assert(indexOf(Control::JKX1) == 0);
+
+// Text boxes and buttons take the keyboard focus; frames and labels never do.
+[[nodiscard]] constexpr bool takesFocus(ControlKind kind) {
+    return kind == ControlKind::textBox || kind == ControlKind::commandButton;
+}
+
 // The control's row; nullptr for the window itself.
 [[nodiscard]] const ControlRow* findLayoutRow(Control control);
 

@@ -24,6 +24,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <string_view>
 
 #include "calc/gear_calculation.h"
 #include "calc/number_text.h"
@@ -33,6 +34,7 @@
 #include "ui/qt/colour_codes.h"
 #include "ui/qt/field_edit.h"
 #include "ui/window_states.h"
+#include "utf8/utf16_positions.h"
 
 namespace involute {
 namespace {
@@ -186,19 +188,12 @@ class TypingModel : public QObject {
         if (field.hasSelectedText()) {
             return text.remove(field.selectionStart(), field.selectionLength());
         }
-        const qsizetype caret = field.cursorPosition();
-        qsizetype from = direction < 0 ? caret - 1 : caret;
-        if (from < 0 || from >= text.size()) {
-            return text;
-        }
-        qsizetype length = 1;
-        if (text.at(from).isLowSurrogate() && from > 0) {
-            --from;
-            ++length;
-        } else if (text.at(from).isHighSurrogate() && from + 1 < text.size()) {
-            ++length;
-        }
-        return text.remove(from, length);
+        const std::u16string_view units(QStringView(text).utf16(),
+                                        static_cast<std::size_t>(text.size()));
+        const auto caret = static_cast<std::size_t>(field.cursorPosition());
+        const std::size_t from = direction < 0 ? utf8::utf16IndexBefore(units, caret) : caret;
+        const std::size_t to = direction < 0 ? caret : utf8::utf16IndexAfter(units, caret, 1);
+        return text.remove(static_cast<qsizetype>(from), static_cast<qsizetype>(to - from));
     }
 
     std::map<const QLineEdit*, QString> expected_;

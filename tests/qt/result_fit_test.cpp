@@ -10,6 +10,7 @@
 
 #include "tests/qt/window_fixture.h"
 #include "ui/qt/field_edit.h"
+#include "ui/text_fit.h"
 #include "ui/window_states.h"
 
 namespace involute {
@@ -55,6 +56,11 @@ ui::qt::FieldEdit& resultField(const ui::qt::QtWindow& window, Control name) {
     return *qobject_cast<ui::qt::FieldEdit*>(window.control(name));
 }
 
+// The smallest size a field's font takes (ui/text_fit.h), in points.
+qreal smallestPoints(const QWidget& edit) {
+    return ui::fieldFontPixels(edit.logicalDpiY()).smallest * 72.0 / edit.logicalDpiY();
+}
+
 class ResultFit : public WindowTest, public ::testing::WithParamInterface<ResultShape> {};
 
 TEST_P(ResultFit, ShowsWholeOrMarkedInEveryResultField) {
@@ -65,7 +71,7 @@ TEST_P(ResultFit, ShowsWholeOrMarkedInEveryResultField) {
         const std::string field(ui::controlName(name));
         ASSERT_EQ(edit.text(), text) << field;
         EXPECT_EQ(edit.cursorPosition(), 0) << field << " must show the leading digits";
-        EXPECT_GE(edit.font().pointSizeF(), 7.0) << field;
+        EXPECT_GE(edit.font().pointSizeF(), smallestPoints(edit)) << field;
         const qreal width = QFontMetricsF(edit.font(), &edit).horizontalAdvance(text);
         const bool fits = width <= roomOf(edit);
         if (!GetParam().exponentForm) {
@@ -97,7 +103,7 @@ TEST_F(WindowTest, TextTooWideEvenAtTheSmallestSizeIsMarkedAsCut) {
     const QString tooWide = QStringLiteral("-1234567890.1234567890123456");
     window().setText(Control::Text14, tooWide.toStdString());
     ui::qt::FieldEdit& edit = resultField(window(), Control::Text14);
-    EXPECT_EQ(edit.font().pointSizeF(), 7.0);
+    EXPECT_EQ(edit.font().pointSizeF(), smallestPoints(edit));
     EXPECT_TRUE(edit.isCut());
     EXPECT_EQ(edit.toolTip(), tooWide);
     EXPECT_EQ(edit.accessibleDescription(), tooWide);

@@ -13,6 +13,11 @@ namespace involute::testing {
 
 namespace {
 
+QString creditFamily() {
+    return QString::fromUtf8(ui::kCreditFontFamily.data(),
+                             static_cast<qsizetype>(ui::kCreditFontFamily.size()));
+}
+
 QList<QTranslator*> installedTranslators() {
     return qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly);
 }
@@ -22,7 +27,7 @@ QList<QTranslator*> installedTranslators() {
 ApplicationGlobals::ApplicationGlobals()
     : font_(QApplication::font()),
       palette_(QApplication::palette()),
-      creditSubstitutes_(QFont::substitutes(QString::fromUtf8(ui::qt::kCreditFontFamily))),
+      creditSubstitutes_(QFont::substitutes(creditFamily())),
       style_(QApplication::style()->name()),
       translators_(installedTranslators()) {}
 
@@ -36,7 +41,7 @@ ApplicationGlobals::~ApplicationGlobals() {
         QApplication::setStyle(style_);
     }
     QApplication::setPalette(palette_);
-    const QString credit = QString::fromUtf8(ui::qt::kCreditFontFamily);
+    const QString credit = creditFamily();
     QFont::removeSubstitutions(credit);
     if (!creditSubstitutes_.isEmpty()) {
         QFont::insertSubstitutions(credit, creditSubstitutes_);

@@ -294,9 +294,10 @@ TEST_F(WindowTest, CreditLineIsDarkRedKai) {
 
 TEST_F(WindowTest, CreditFontResolvesToAnInstalledKaiFamily) {
     QStringList installed;
-    for (const char* kai : ui::qt::kKaiFamilies) {
-        if (QFontDatabase::hasFamily(QString::fromUtf8(kai))) {
-            installed.append(QString::fromUtf8(kai));
+    for (const std::string_view kai : ui::kKaiStandIns) {
+        const QString family = QString::fromUtf8(kai.data(), qsizetype(kai.size()));
+        if (QFontDatabase::hasFamily(family)) {
+            installed.append(family);
         }
     }
     if (installed.isEmpty()) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/win32/window_driver.h"
+#include "ui/text_fit.h"
 #include "ui/twips.h"
 #include "ui/win32/dpi_functions.h"
 #include "ui/win32/system_colours.h"
@@ -162,7 +163,7 @@ TEST_F(Win32Window, ResultsShrinkTheirFontToShowWhole) {
     auto* font = reinterpret_cast<HFONT>(SendMessageW(of(Control::Text9), WM_GETFONT, 0, 0));
     LOGFONTW smallest{};
     GetObjectW(font, sizeof smallest, &smallest);
-    EXPECT_EQ(smallest.lfHeight, -ui::win32::smallestFieldFontPixels(window().dpi()));
+    EXPECT_EQ(smallest.lfHeight, -ui::fieldFontPixels(window().dpi()).smallest);
 }
 
 struct FailureCase {

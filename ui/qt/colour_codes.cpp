@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/colour_codes.h"
+
 namespace involute::ui::qt {
 
 namespace {
 
-constexpr ColourCode kSystemColourBit = 0x80000000;
-
 // The palette role, of the active group, that plays the part of a system
-// colour index. Only the indices the window sets or its tests name have a
-// row; any other is the field background.
+// colour index. Only the indices the window sets, its colour rule reads or
+// its tests name have a row; any other is the field background.
 struct SystemColour {
     unsigned index;
     QPalette::ColorRole role;
@@ -29,41 +29,28 @@ constexpr std::array<SystemColour, 9> kSystemColours{{
     {30, QPalette::Window},       // menu bar (flat menus)
 }};
 
-// `colour` moved an eighth of the way to black, or to white when it is dark.
-QColor shadedAwayFrom(const QColor& colour) {
-    const int target = colour.lightness() > 128 ? 0 : 255;
-    const auto eighthTowards = [target](int channel) { return channel + (target - channel) / 8; };
-    return QColor(eighthTowards(colour.red()), eighthTowards(colour.green()),
-                  eighthTowards(colour.blue()));
+QColor qtColour(Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
 }
 
-constexpr unsigned kMenuIndex = 4;
-constexpr unsigned kMenuBarIndex = 30;
-
-QColor systemColour(unsigned index, const QPalette& palette) {
-    const QColor fieldBackground = palette.color(QPalette::Active, QPalette::Base);
+// The palette's colour for a system colour index; the field background for
+// an index the palette has no part for.
+Rgb paletteColour(unsigned index, const QPalette& palette) {
     const auto* row = std::find_if(kSystemColours.begin(), kSystemColours.end(),
                                    [index](const SystemColour& c) { return c.index == index; });
-    if (row == kSystemColours.end()) {
-        return fieldBackground;
-    }
-    const QColor colour = palette.color(QPalette::Active, row->role);
-    // The menu-bar colour marks results that may not belong to the inputs; in
-    // a palette whose window and field backgrounds agree it would not show.
-    if ((index == kMenuIndex || index == kMenuBarIndex) && colour == fieldBackground) {
-        return shadedAwayFrom(colour);
-    }
-    return colour;
+    const QColor colour =
+        palette.color(QPalette::Active, row == kSystemColours.end() ? QPalette::Base : row->role);
+    return {colour.red(), colour.green(), colour.blue()};
 }
 
 }  // namespace
 
 QColor colourFromCode(ColourCode code, const QPalette& palette) {
-    if ((code & kSystemColourBit) != 0) {
-        return systemColour(code & 0xFFu, palette);
+    if (!isSystemColour(code)) {
+        return qtColour(rgbOf(code));
     }
-    return QColor(static_cast<int>(code & 0xFFu), static_cast<int>((code >> 8) & 0xFFu),
-                  static_cast<int>((code >> 16) & 0xFFu));
+    const auto scheme = [&palette](unsigned index) { return paletteColour(index, palette); };
+    return qtColour(shownSystemColour(systemColourIndex(code), scheme));
 }
 
 }  // namespace involute::ui::qt

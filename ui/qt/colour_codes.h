@@ -1,9 +1,11 @@
 // Colour codes (ui/window.h) turned into colours of the platform palette.
 //
 // With the top bit set, the low byte indexes a system colour, which follows
-// the user's palette: 4 (menu bar) is the palette's Window colour and 5 (window
-// background, the background of a field) its Base colour. Otherwise the code
-// is RGB with red in the low byte; bits 24 to 30 are ignored.
+// the user's palette: 4 (menu bar) is the palette's Window colour, 5 (window
+// background, the background of a field) its Base colour and 15 (button
+// face) its Button colour; ui/colour_codes.h says when the menu colour shows
+// another. Otherwise the code is RGB with red in the low byte; bits 24 to 30
+// are ignored.
 #pragma once
 
 #include <QColor>

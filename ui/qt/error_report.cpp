@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "ui/window_layout.h"
+#include "ui/window_look.h"
 
 namespace involute::ui::qt {
 
@@ -13,7 +14,10 @@ void showErrorReport(QWidget* window, const QString& message) {
         QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())),
         message, QMessageBox::NoButton, window);
     box.setObjectName(QString::fromUtf8(kErrorReportName));
-    QPushButton* ok = box.addButton(QString::fromUtf8(kErrorReportButton), QMessageBox::AcceptRole);
+    QPushButton* ok =
+        box.addButton(QString::fromUtf8(kErrorReportButton.data(),
+                                        static_cast<qsizetype>(kErrorReportButton.size())),
+                      QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     // The message names the field and the value; let the user copy it.

@@ -1,5 +1,5 @@
 // The report of a failed run: a modal message box with the window's title
-// and a single button 确定.
+// and a single button, kErrorReportButton (ui/window_look.h).
 #pragma once
 
 #include <QString>
@@ -9,7 +9,6 @@ class QWidget;
 namespace involute::ui::qt {
 
 inline constexpr const char* kErrorReportName = "errorReport";
-inline constexpr const char* kErrorReportButton = "确定";
 
 // Returns once the user has closed the box, with `window` active again.
 void showErrorReport(QWidget* window, const QString& message);

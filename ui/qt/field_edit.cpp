@@ -13,10 +13,11 @@
 #include <string_view>
 
 #include "calc/number_text.h"
+#include "utf8/utf16_positions.h"
 
 #include "ui/qt/colour_codes.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/text_positions.h"
+#include "ui/text_fit.h"
+#include "ui/window_look.h"
 
 namespace involute::ui::qt {
 
@@ -39,25 +40,26 @@ bool isGotFocus(Qt::FocusReason reason) {
     return false;
 }
 
+std::u16string_view unitsOf(const QString& text) {
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
+}
+
 // QLineEdit keeps this many pixels free on either side of its text, and
 // this many above and below its line when aligned to the top or bottom.
 constexpr int kLineEditSideMargin = 2;
 constexpr int kLineEditEndMargin = 1;
-
-// The dark red of the credit line marks a cut text.
-constexpr ColourCode kCutMarkColour = 0x000000C0;
 
 }  // namespace
 
 FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
     // Placed from the bottom, where centreTextVertically() sets the margin.
     setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    connect(this, &QLineEdit::textChanged, this, [this] { fitFontToText(); });
 }
 
 void FieldEdit::replaceText(const QString& text) {
     setText(text);
     setCursorPosition(0);
-    fitFontToText();
 }
 
 void FieldEdit::shrinkFontToFit(const QFont& fullSize) {
@@ -73,38 +75,73 @@ int FieldEdit::textRoom() const {
     return contents.width() - margins.left() - margins.right() - 2 * kLineEditSideMargin;
 }
 
+namespace {
+
+// The field's text in its face at a height in pixels, as Qt draws it.
+class QtTextMeasure final : public TextMeasure {
+  public:
+    QtTextMeasure(const QFont& face, const QString& text, const QPaintDevice* device)
+        : face_(face), text_(text), device_(device) {}
+
+    [[nodiscard]] QFont at(int pixels) const {
+        QFont font = face_;
+        font.setPointSizeF(pixels * kPointsPerInch / device_->logicalDpiY());
+        return font;
+    }
+
+    [[nodiscard]] int textWidth(int fontPixels) const override {
+        return static_cast<int>(
+            std::ceil(QFontMetricsF(at(fontPixels), device_).horizontalAdvance(text_)));
+    }
+
+    // The line edit draws its line in the contents, clipped: the ink of the
+    // text must fit, the rest of the line may not.
+    [[nodiscard]] int lineHeight(int fontPixels) const override {
+        return QFontMetrics(at(fontPixels), device_).tightBoundingRect(text_).height();
+    }
+
+  private:
+    static constexpr double kPointsPerInch = 72.0;
+    const QFont& face_;
+    const QString& text_;
+    const QPaintDevice* device_;
+};
+
+}  // namespace
+
 void FieldEdit::fitFontToText() {
     if (!fullSizeFont_) {
         return;
     }
-    const qreal room = textRoom();
-    QFont font = *fullSizeFont_;
-    constexpr double kStep = 0.25;
-    bool fits = false;
-    for (double points = fullSizeFont_->pointSizeF(); !fits && points >= kSmallestFieldPoints;
-         points -= kStep) {
-        font.setPointSizeF(points);
-        fits = QFontMetricsF(font, this).horizontalAdvance(text()) <= room;
-    }
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QString shown = text();
+    const QtTextMeasure measure(*fullSizeFont_, shown, this);
+    const TextFit fit = fitText(measure, {textRoom(), contents.height()},
+                                fieldFontPixels(logicalDpiY()), isReadOnly());
+    const QFont font = measure.at(fit.fontPixels);
     if (font != this->font()) {
         setFont(font);
     }
-    cut_ = !fits;
+    cut_ = fit.cut;
     setToolTip(cut_ ? text() : QString());
     setAccessibleDescription(cut_ ? text() : QString());
     update();
 }
 
 // Qt centres the line box, ascent and descent, in the field; digits have no
-// descender, so they sat low. The digits' height is centred instead: the
-// baseline goes half the cap height below the middle of the contents.
+// descender, so they sat low. Their ink is centred instead (ui/text_fit.h).
 void FieldEdit::centreTextVertically() {
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    const QFontMetricsF metrics(font(), this);
-    const qreal middle = contents.top() + contents.height() / 2.0;
-    const int baseline = static_cast<int>(std::lround(middle + metrics.capHeight() / 2));
+    const QFontMetrics metrics(font(), this);
+    // Relative to the baseline: the top is negative.
+    const QRect zero = metrics.tightBoundingRect(QStringLiteral("0"));
+    const DigitInk ink{metrics.ascent() + zero.top(), zero.height()};
+    const int baseline =
+        contents.top() + inkCentredLineTop(contents.height(), ink) + metrics.ascent();
     // Aligned to the bottom, the baseline sits kLineEditEndMargin plus the
     // descent above the bottom margin.
     const int bottomMargin = std::max(
@@ -151,8 +188,8 @@ void FieldEdit::resizeEvent(QResizeEvent* event) {
     centreTextVertically();
 }
 
-// A cut text gets a small dark red triangle in the contents' top right
-// corner, above the digits, as spreadsheets mark a cell with more to read.
+// A cut text gets its mark (ui/window_look.h) in the contents' top right
+// corner, above the digits.
 void FieldEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     if (!cut_) {
@@ -161,7 +198,7 @@ void FieldEdit::paintEvent(QPaintEvent* event) {
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRectF contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    const qreal size = contents.height() / 3;
+    const qreal size = cutMarkPixels(static_cast<int>(contents.height()));
     QPainterPath corner;
     corner.moveTo(contents.topRight());
     corner.lineTo(contents.topRight() - QPointF(size, 0));
@@ -169,17 +206,18 @@ void FieldEdit::paintEvent(QPaintEvent* event) {
     corner.closeSubpath();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(corner, colourFromCode(kCutMarkColour, palette()));
+    painter.fillPath(corner, colourFromCode(kDarkRed, palette()));
 }
 
 void FieldEdit::setSelStart(int characters) {
-    setCursorPosition(static_cast<int>(utf16IndexAfter(text(), 0, std::max(characters, 0))));
+    setCursorPosition(static_cast<int>(utf8::utf16IndexAfter(unitsOf(text()), 0, characters)));
 }
 
 void FieldEdit::setSelLength(int characters) {
-    const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
-    const qsizetype end = utf16IndexAfter(text(), start, std::max(characters, 0));
-    setSelection(static_cast<int>(start), static_cast<int>(end - start));
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const std::size_t end =
+        utf8::utf16IndexAfter(unitsOf(text()), static_cast<std::size_t>(start), characters);
+    setSelection(start, static_cast<int>(end) - start);
 }
 
 // Qt's line edit answers that it takes input, and inserts what an input
@@ -246,9 +284,7 @@ void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
         const QString shown = text();
         const auto position =
             static_cast<std::size_t>(cursorPositionAt(event->position().toPoint()));
-        const calc::TextSpan number = calc::numberAround(
-            std::u16string_view(QStringView(shown).utf16(), static_cast<std::size_t>(shown.size())),
-            position);
+        const calc::TextSpan number = calc::numberAround(unitsOf(shown), position);
         if (number.begin != number.end) {
             setSelection(static_cast<int>(number.begin),
                          static_cast<int>(number.end - number.begin));

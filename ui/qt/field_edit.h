@@ -1,8 +1,8 @@
 // A single-line text box of the window: reports GotFocus, keeps the selection
 // its focus handler made when a mouse click brought the focus, shows a
 // colour code as its background, takes selection positions in characters,
-// selects a whole number on a double click and centres its digits vertically. A result field also
-// shrinks its font so that a long result shows whole.
+// selects a whole number on a double click and centres its digits vertically. Its
+// font shrinks so that a long text shows whole.
 #pragma once
 
 #include <QLineEdit>
@@ -22,11 +22,10 @@ class FieldEdit : public QLineEdit {
     // result too long for the field keeps its leading digits in view.
     void replaceText(const QString& text);
 
-    // From now on every text written shows whole: in the largest size, from
-    // `fullSize`'s down to kSmallestFieldPoints in steps of a quarter point,
-    // at which it fits the field. A text too wide even then is marked as cut
-    // (a dark red corner) and is whole in the tooltip and the accessible
-    // description.
+    // From now on every text shows in the largest size of `fullSize`'s face
+    // at which it fits the field (ui/text_fit.h). A result too wide even at
+    // the smallest is marked as cut (a dark red corner) and is whole in the
+    // tooltip and the accessible description.
     void shrinkFontToFit(const QFont& fullSize);
     // True while the text is wider than the field can show.
     [[nodiscard]] bool isCut() const { return cut_; }

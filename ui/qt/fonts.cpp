@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "ui/window_layout.h"
 #include "ui/window_states.h"
@@ -232,9 +233,9 @@ QString cjkFieldFamily(const QString& characters) {
 }
 
 QString kaiFamilyCovering(const QString& text) {
-    for (const char* kai : kKaiFamilies) {
-        if (listedCovering(kai, text)) {
-            return QString::fromUtf8(kai);
+    for (const std::string_view kai : kKaiStandIns) {
+        if (listedCovering(std::string(kai).c_str(), text)) {
+            return fromUtf8(kai);
         }
     }
     return {};
@@ -258,7 +259,7 @@ void installWindowFonts() {
     if (!family.isEmpty()) {
         standIns.append(family);
     }
-    const QString credit = QString::fromUtf8(kCreditFontFamily);
+    const QString credit = fromUtf8(kCreditFontFamily);
     QFont::removeSubstitutions(credit);
     QFont::insertSubstitutions(credit, standIns);
 }
@@ -274,7 +275,7 @@ QFont fieldFont() {
 }
 
 QFont creditFont() {
-    QFont font(QString::fromUtf8(kCreditFontFamily));
+    QFont font(fromUtf8(kCreditFontFamily));
     font.setPointSizeF(kCreditFontPoints);
     font.setWeight(QFont::Normal);
     font.setItalic(false);

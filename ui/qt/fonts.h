@@ -8,7 +8,7 @@
 // as in every GB2312 font: so a result of 15 significant digits and its
 // point fit the 1575-twip field at 9 points; a longer result (a sign, leading
 // zeros, an exponent) shrinks its field's font, down to kSmallestFieldPoints
-// (ui/qt/field_edit.h). The credit line asks for 楷体_GB2312 at
+// (ui/text_fit.h). The credit line asks for 楷体_GB2312 at
 // 15.75 points; that name is substituted by an installed Kai font, or else
 // by the window's own font.
 #pragma once
@@ -16,21 +16,10 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
-#include <array>
+
+#include "ui/window_look.h"
 
 namespace involute::ui::qt {
-
-inline constexpr double kWindowFontPoints = 9.0;
-// The smallest size a result field's font shrinks to so that a long result
-// shows whole: 21 half-width characters at 7 points fit the 1575-twip field.
-inline constexpr double kSmallestFieldPoints = 7.0;
-inline constexpr double kCreditFontPoints = 15.75;
-inline constexpr const char* kCreditFontFamily = "楷体_GB2312";
-
-// Kai families that can stand in for 楷体_GB2312, closest first.
-inline constexpr std::array<const char*, 7> kKaiFamilies{
-    "KaiTi_GB2312", "KaiTi", "楷体", "AR PL KaitiM GB", "AR PL UKai CN", "STKaiti", "TW-Kai",
-};
 
 // Every character the window shows: captions, initial texts, the states of
 // the Start button and the characters of a result.
@@ -52,7 +41,7 @@ inline constexpr std::array<const char*, 7> kKaiFamilies{
 // load, covers `characters` and has half-width digits; empty when none does.
 [[nodiscard]] QString cjkFieldFamily(const QString& characters);
 
-// The first of kKaiFamilies that is installed with every character of
+// The first of kKaiStandIns that is installed with every character of
 // `text`; empty when none is.
 [[nodiscard]] QString kaiFamilyCovering(const QString& text);
 

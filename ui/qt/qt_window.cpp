@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "calc/start_command.h"
-#include "ui/input_focus.h"
 #include "ui/qt/accessible_controls.h"
 #include "ui/qt/colour_codes.h"
 #include "ui/qt/command_button.h"
@@ -17,12 +15,11 @@
 #include "ui/qt/field_edit.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/twips.h"
+#include "ui/window_events.h"
 
 namespace involute::ui::qt {
 
 namespace {
-
-static_assert(static_cast<std::size_t>(Control::JKX1) == 0);
 
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -34,14 +31,6 @@ QString fromUtf8(std::string_view text) {
 
 QString nameOf(Control control) {
     return fromUtf8(controlName(control));
-}
-
-std::size_t indexOf(Control control) {
-    return static_cast<std::size_t>(control);
-}
-
-bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::textBox || kind == ControlKind::commandButton;
 }
 
 }  // namespace
@@ -81,10 +70,7 @@ void QtWindow::createControl(const ControlRow& row, QPointF dpi) {
             edit->setFont(fieldFont());
             edit->replaceText(caption);
             edit->setReadOnly(row.extras.readOnly);
-            // A result may be longer than a typed value; it must show whole.
-            if (row.extras.readOnly) {
-                edit->shrinkFontToFit(fieldFont());
-            }
+            edit->shrinkFontToFit(fieldFont());
             if (row.extras.backColour) {
                 edit->setColourCode(*row.extras.backColour);
             }
@@ -144,22 +130,19 @@ void QtWindow::orderTabsByIndex() {
 
 void QtWindow::wireHandlers() {
     for (const ControlRow& row : kWindowLayout) {
-        switch (row.extras.handler) {
-            case Handler::none:
-                break;
-            case Handler::startCommand:
-                connect(&button(row.name), &QPushButton::clicked, this,
-                        [this] { calc::runStartCommand(*this); });
-                break;
-            case Handler::exitProgram:
-                connect(&button(row.name), &QPushButton::clicked, this,
-                        [] { QCoreApplication::quit(); });
-                break;
-            case Handler::inputFocus:
-                connect(&field(row.name), &FieldEdit::gotFocus, this,
-                        [this, name = row.name] { onInputFieldGotFocus(*this, name); });
-                break;
+        if (row.kind == ControlKind::commandButton) {
+            connect(&button(row.name), &QPushButton::clicked, this,
+                    [this, name = row.name] { deliver(name, Event::click); });
+        } else if (row.kind == ControlKind::textBox) {
+            connect(&field(row.name), &FieldEdit::gotFocus, this,
+                    [this, name = row.name] { deliver(name, Event::gotFocus); });
         }
+    }
+}
+
+void QtWindow::deliver(Control name, Event event) {
+    if (dispatchEvent(*this, name, event) == AfterEvent::endProgram) {
+        QCoreApplication::quit();
     }
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "ui/window.h"
+#include "ui/window_events.h"
 #include "ui/window_layout.h"
 
 class QPushButton;
@@ -46,12 +47,12 @@ class QtWindow final : public QWidget, public ui::Window {
     void giveLabelsTheirFields();
     void orderTabsByIndex();
     void wireHandlers();
+    void deliver(Control name, Event event);
     void placeAtDesignPosition(QPointF dpi);
 
     [[nodiscard]] FieldEdit& field(Control name) const;
     [[nodiscard]] QPushButton& button(Control name) const;
 
-    static constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Command2) + 1;
     std::array<QWidget*, kControlCount> controls_{};
 };
 

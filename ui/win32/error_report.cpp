@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "ui/win32/dpi_functions.h"
+#include "ui/window_look.h"
+#include "utf8/utf16_windows.h"
 
 namespace involute::ui::win32 {
 
@@ -11,7 +13,7 @@ namespace {
 
 constexpr WORD kButtonClass = 0x0080;
 constexpr WORD kStaticClass = 0x0082;
-constexpr WORD kFontPoints = 9;
+constexpr auto kFontPoints = static_cast<WORD>(kWindowFontPoints);
 
 // An in-memory dialog template (DLGTEMPLATE and its items): WORDs, with each
 // item aligned on a DWORD.
@@ -164,7 +166,8 @@ void showErrorReport(HWND owner, std::wstring_view title, std::wstring_view mess
     report.item(SS_ICON, kErrorReportIconId, kStaticClass, L"");
     report.item(SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kErrorReportMessageId, kStaticClass,
                 message);
-    report.item(BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, kButtonClass, kErrorReportButton);
+    report.item(BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, kButtonClass,
+                utf8::utf16FromUtf8(kErrorReportButton));
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), report.get(), owner, &reportProc, 0);
 }
 

@@ -1,5 +1,6 @@
 // The report of a failed run: a modal box titled like the window, with a
-// warning icon, the message and one button 确定. Built from a dialog template
+// warning icon, the message and one button, kErrorReportButton
+// (ui/window_look.h). Built from a dialog template
 // of its own rather than MessageBoxW, whose button would speak the display
 // language of Windows.
 #pragma once
@@ -13,7 +14,6 @@ namespace involute::ui::win32 {
 
 inline constexpr int kErrorReportMessageId = 100;
 inline constexpr int kErrorReportIconId = 101;
-inline constexpr const wchar_t* kErrorReportButton = L"确定";
 
 // Returns once the user has closed the box. `face` is the window's font.
 void showErrorReport(HWND owner, std::wstring_view title, std::wstring_view message,

@@ -7,7 +7,9 @@
 
 #include "calc/number_text.h"
 
+#include "ui/text_fit.h"
 #include "ui/win32/system_colours.h"
+#include "ui/window_look.h"
 
 namespace involute::ui::win32 {
 
@@ -20,14 +22,9 @@ constexpr int kBorderPixels = 1;
 // Set on a field while its text is cut.
 constexpr const wchar_t* kCutProperty = L"InvoluteTextCut";
 
-// The dark red of the credit line marks a cut text.
-constexpr ColourCode kCutMarkColour = 0x000000C0;
-
-// Where a line of text of the field's font has its digits: the top of their
-// ink below the line's top, their height, and the line's height.
+// A line of text of the field's font: where its digits' ink is, and its height.
 struct LineShape {
-    int inkTop = 0;
-    int inkHeight = 0;
+    DigitInk ink;
     int height = 0;
 };
 
@@ -44,9 +41,9 @@ LineShape lineShape(HWND edit) {
     SelectObject(dc, previous);
     ReleaseDC(edit, dc);
     if (!measured) {
-        return {0, metrics.tmHeight, metrics.tmHeight};
+        return {{0, metrics.tmHeight}, metrics.tmHeight};
     }
-    return {metrics.tmAscent - digit.gmptGlyphOrigin.y, static_cast<int>(digit.gmBlackBoxY),
+    return {{metrics.tmAscent - digit.gmptGlyphOrigin.y, static_cast<int>(digit.gmBlackBoxY)},
             metrics.tmHeight};
 }
 
@@ -72,7 +69,7 @@ void placeLine(RECT& client, const LineShape& line) {
     if (line.height <= 0) {
         return;
     }
-    const LONG centred = client.top + (room - line.inkHeight) / 2 - line.inkTop;
+    const LONG centred = client.top + inkCentredLineTop(room, line.ink);
     const LONG lowest = client.bottom - line.height;
     const LONG top = lowest < outerTop ? outerTop : std::clamp(centred, outerTop, lowest);
     client.top = top;
@@ -102,13 +99,12 @@ void paintAroundLine(HWND edit) {
     ReleaseDC(edit, dc);
 }
 
-// A third of the field's inner height, as spreadsheets mark a cell with more
-// to read; drawn over whatever lies in the corner.
+// The mark of ui/window_look.h, drawn over whatever lies in the corner.
 void paintCutMark(HWND edit) {
     HDC dc = GetWindowDC(edit);
     const RECT interior = fieldInterior(edit);
-    const int size = std::max(3, static_cast<int>(interior.bottom - interior.top) / 3);
-    const COLORREF colour = colourFromCode(kCutMarkColour);
+    const int size = cutMarkPixels(static_cast<int>(interior.bottom - interior.top));
+    const COLORREF colour = colourFromCode(kDarkRed);
     const HGDIOBJ previousPen = SelectObject(dc, GetStockObject(DC_PEN));
     const HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
     SetDCPenColor(dc, colour);
@@ -127,11 +123,7 @@ void paintCutMark(HWND edit) {
 // whole. False when the click is on no number.
 bool selectNumberAt(HWND edit, LPARAM where) {
     const auto found = static_cast<DWORD>(SendMessageW(edit, EM_CHARFROMPOS, 0, where));
-    const int length = GetWindowTextLengthW(edit);
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    const int copied = GetWindowTextW(edit, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    const calc::TextSpan number = calc::numberAround(text, LOWORD(found));
+    const calc::TextSpan number = calc::numberAround(fieldUnits(edit), LOWORD(found));
     if (number.begin == number.end) {
         return false;
     }
@@ -201,6 +193,14 @@ LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 }  // namespace
+
+std::u16string fieldUnits(HWND edit) {
+    const int length = GetWindowTextLengthW(edit);
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int copied = GetWindowTextW(edit, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
 
 void makeFieldEdit(HWND edit) {
     SetWindowSubclass(edit, &fieldProc, kFieldSubclassId, 0);

@@ -8,7 +8,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace involute::ui::win32 {
+
+// The field's text as the edit control counts it, in UTF-16 units.
+[[nodiscard]] std::u16string fieldUnits(HWND edit);
 
 // Subclasses a newly made edit control.
 void makeFieldEdit(HWND edit);

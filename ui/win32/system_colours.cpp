@@ -1,42 +1,16 @@
 #include "ui/win32/system_colours.h"
 
+#include "ui/colour_codes.h"
+
 namespace involute::ui::win32 {
 
-namespace {
-
-constexpr ColourCode kSystemColourBit = 0x80000000;
-
-int eighthTowards(int channel, int target) {
-    return channel + (target - channel) / 8;
-}
-
-COLORREF shadedAwayFrom(COLORREF colour) {
-    const int red = GetRValue(colour);
-    const int green = GetGValue(colour);
-    const int blue = GetBValue(colour);
-    const int target = (red + green + blue) / 3 > 128 ? 0 : 255;
-    return RGB(eighthTowards(red, target), eighthTowards(green, target),
-               eighthTowards(blue, target));
-}
-
-bool marksStaleResults(int index) {
-    return index == COLOR_MENU || index == COLOR_MENUBAR;
-}
-
-}  // namespace
-
 COLORREF colourFromCode(ColourCode code, SystemColourLookup lookup) {
-    if ((code & kSystemColourBit) == 0) {
+    if (!isSystemColour(code)) {
         return static_cast<COLORREF>(code & 0x00FFFFFFu);
     }
-    const auto index = static_cast<int>(code & 0xFFu);
-    const COLORREF colour = lookup(index);
-    const COLORREF fieldBackground = lookup(COLOR_WINDOW);
-    if (!marksStaleResults(index) || colour != fieldBackground) {
-        return colour;
-    }
-    const COLORREF buttonFace = lookup(COLOR_BTNFACE);
-    return buttonFace != fieldBackground ? buttonFace : shadedAwayFrom(fieldBackground);
+    // A COLORREF has the layout of a colour code: red in the low byte.
+    const auto scheme = [lookup](unsigned index) { return rgbOf(lookup(static_cast<int>(index))); };
+    return codeOf(shownSystemColour(systemColourIndex(code), scheme));
 }
 
 }  // namespace involute::ui::win32

@@ -4,10 +4,9 @@
 // 4 is the menu colour, 5 the window background, the background of a field.
 // The menu colour marks results that may not belong to the inputs shown; in
 // a colour scheme where it equals the window background (wine's, and some
-// Windows themes) the mark would vanish, so the button face colour, or failing
-// that the window colour shaded an eighth of the way towards black (white
-// when it is dark), stands in for it. Otherwise the code is RGB with red in
-// the low byte, the layout of a COLORREF; bits 24 to 30 are ignored.
+// Windows themes) a stand-in shows instead (ui/colour_codes.h). Otherwise
+// the code is RGB with red in the low byte, the layout of a COLORREF; bits
+// 24 to 30 are ignored.
 #pragma once
 
 #include <windows.h>

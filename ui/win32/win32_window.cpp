@@ -3,17 +3,18 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
-#include "calc/start_command.h"
-#include "ui/input_focus.h"
+#include "ui/text_fit.h"
 #include "ui/twips.h"
 #include "ui/win32/dpi_functions.h"
 #include "ui/win32/error_report.h"
 #include "ui/win32/field_edit.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/system_colours.h"
-#include "ui/win32/text_positions.h"
+#include "ui/window_events.h"
+#include "utf8/utf16_positions.h"
 #include "utf8/utf16_windows.h"
 
 namespace involute::ui::win32 {
@@ -23,21 +24,11 @@ namespace {
 using utf8::utf16FromUtf8;
 using utf8::utf8FromUtf16;
 
-static_assert(static_cast<std::size_t>(Control::JKX1) == 0);
-
 // A fixed frame: minimise, but neither maximise nor resize. Not
 // WS_CLIPCHILDREN: a group box draws only its frame and caption, and the
 // window's own background must show inside it.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWindowExStyle = 0;
-
-std::size_t indexOf(Control control) {
-    return static_cast<std::size_t>(control);
-}
-
-bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::textBox || kind == ControlKind::commandButton;
-}
 
 // Every control starts a group of its own, so that the arrow keys, which a
 // dialog uses to move within a group, stay with the control.
@@ -397,24 +388,15 @@ void Win32Window::onCommand(int id, int notification) {
     if (row->kind == ControlKind::textBox && notification == EN_CHANGE) {
         fitFieldFont(row->name);
     }
-    switch (row->extras.handler) {
-        case Handler::none:
-            break;
-        case Handler::startCommand:
-            if (notification == BN_CLICKED) {
-                calc::runStartCommand(*this);
-            }
-            break;
-        case Handler::exitProgram:
-            if (notification == BN_CLICKED) {
-                DestroyWindow(window_);
-            }
-            break;
-        case Handler::inputFocus:
-            if (notification == EN_SETFOCUS && !restoringFocus_) {
-                onInputFieldGotFocus(*this, row->name);
-            }
-            break;
+    std::optional<Event> event;
+    if (row->kind == ControlKind::commandButton && notification == BN_CLICKED) {
+        event = Event::click;
+    } else if (row->kind == ControlKind::textBox && notification == EN_SETFOCUS &&
+               !restoringFocus_) {
+        event = Event::gotFocus;
+    }
+    if (event && dispatchEvent(*this, row->name, *event) == AfterEvent::endProgram) {
+        DestroyWindow(window_);
     }
 }
 
@@ -466,10 +448,52 @@ void Win32Window::onActivate(bool active) {
     }
 }
 
-// A text wider or a line taller than its field is shown in the largest size,
-// in steps of a pixel down to smallestFieldFontPixels, that shows it whole; a result
-// that does not fit even then is marked as cut and shown whole in its tooltip.
-// Runs on every change of a field's text.
+HFONT Win32Window::fieldFont(int pixels) {
+    if (pixels == fontPixels(kWindowFontHundredths, dpi_)) {
+        return windowFont_.get();
+    }
+    auto& shrunk = shrunkFonts_[pixels];
+    if (!shrunk) {
+        shrunk = createFontOfPixels(faces_.ui, pixels);
+    }
+    return shrunk.get();
+}
+
+namespace {
+
+// The field's text and line in the window's face, as GDI draws them.
+class GdiTextMeasure final : public TextMeasure {
+  public:
+    GdiTextMeasure(HDC dc, const std::wstring& text, std::function<HFONT(int)> font)
+        : dc_(dc), text_(text), font_(std::move(font)) {}
+
+    [[nodiscard]] int textWidth(int fontPixels) const override {
+        const HGDIOBJ previous = SelectObject(dc_, font_(fontPixels));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc_, text_.c_str(), static_cast<int>(text_.size()), &extent);
+        SelectObject(dc_, previous);
+        return extent.cx;
+    }
+
+    // The edit control's client area is the line (field_edit.h): all of it.
+    [[nodiscard]] int lineHeight(int fontPixels) const override {
+        const HGDIOBJ previous = SelectObject(dc_, font_(fontPixels));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_, &metrics);
+        SelectObject(dc_, previous);
+        return metrics.tmHeight;
+    }
+
+  private:
+    HDC dc_;
+    const std::wstring& text_;
+    std::function<HFONT(int)> font_;
+};
+
+}  // namespace
+
+// Fits the field's font to its text (ui/text_fit.h); a cut result shows whole
+// in its tooltip. Runs on every change of a field's text.
 void Win32Window::fitFieldFont(Control field) {
     HWND edit = control(field);
     const std::wstring text = windowText(edit);
@@ -478,35 +502,16 @@ void Win32Window::fitFieldFont(Control field) {
     const RECT interior = fieldInterior(edit);
     const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
     // The border is outside the client area (field_edit.h).
-    const int room = client.right - LOWORD(margins) - HIWORD(margins);
+    const TextRoom room{static_cast<int>(client.right) - LOWORD(margins) - HIWORD(margins),
+                        static_cast<int>(interior.bottom - interior.top)};
     HDC dc = GetDC(edit);
-    HFONT chosen = windowFont_.get();
-    bool fits = false;
-    const int fullPixels = fontPixels(kWindowFontHundredths, dpi_);
-    for (int pixels = fullPixels; pixels >= smallestFieldFontPixels(dpi_); --pixels) {
-        HFONT font = windowFont_.get();
-        if (pixels != fullPixels) {
-            auto& shrunk = shrunkFonts_[pixels];
-            if (!shrunk) {
-                shrunk = createFontOfPixels(faces_.ui, pixels);
-            }
-            font = shrunk.get();
-        }
-        chosen = font;
-        const HGDIOBJ previous = SelectObject(dc, font);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, previous);
-        fits = extent.cx <= room && metrics.tmHeight <= interior.bottom - interior.top;
-        if (fits) {
-            break;
-        }
-    }
+    const GdiTextMeasure measure(dc, text, [this](int pixels) { return fieldFont(pixels); });
+    const ControlRow& row = *findLayoutRow(field);
+    const TextFit fit = fitText(measure, room, fieldFontPixels(dpi_), row.extras.readOnly);
     ReleaseDC(edit, dc);
-    if (findLayoutRow(field)->extras.readOnly) {
-        showCut(edit, fits ? std::wstring() : text);
+    HFONT chosen = fieldFont(fit.fontPixels);
+    if (row.extras.readOnly) {
+        showCut(edit, fit.cut ? text : std::wstring());
     }
     if (reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)) != chosen) {
         SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
@@ -556,7 +561,7 @@ void Win32Window::setBackColor(Control field, ColourCode colour) {
 
 void Win32Window::setSelStart(Control field, int position) {
     HWND edit = control(field);
-    const auto index = static_cast<WPARAM>(utf16IndexAfter(windowText(edit), 0, position));
+    const auto index = static_cast<WPARAM>(utf8::utf16IndexAfter(fieldUnits(edit), 0, position));
     SendMessageW(edit, EM_SETSEL, index, static_cast<LPARAM>(index));
 }
 
@@ -564,7 +569,7 @@ void Win32Window::setSelLength(Control field, int length) {
     HWND edit = control(field);
     DWORD start = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-    const std::size_t end = utf16IndexAfter(windowText(edit), start, std::max(length, 0));
+    const std::size_t end = utf8::utf16IndexAfter(fieldUnits(edit), start, length);
     SendMessageW(edit, EM_SETSEL, start, static_cast<LPARAM>(end));
 }
 

@@ -79,6 +79,8 @@ class Win32Window final : public ui::Window {
     void sizeClientArea(int left, int top);
     void makeFonts();
     void fitFieldFont(Control field);
+    // The window's face at that height in pixels: the window font at its own.
+    [[nodiscard]] HFONT fieldFont(int pixels);
     void showCut(HWND edit, std::wstring text);
 
     void onCommand(int id, int notification);
@@ -88,8 +90,6 @@ class Win32Window final : public ui::Window {
 
     [[nodiscard]] HBRUSH brushFor(COLORREF colour);
     [[nodiscard]] std::optional<Control> controlOf(HWND child) const;
-
-    static constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Command2) + 1;
 
     WindowFaces faces_;
     AccessibleNames accessibleNames_;

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "utf8/utf16_windows.h"
+
 namespace involute::ui::win32 {
 
 namespace {
@@ -25,13 +27,28 @@ std::wstring firstInstalled(const std::array<const wchar_t*, count>& faces) {
     return {};
 }
 
+// The credit line's own face, else the first of its stand-ins installed.
+std::wstring creditFace() {
+    std::wstring own = utf8::utf16FromUtf8(kCreditFontFamily);
+    if (isInstalled(own.c_str())) {
+        return own;
+    }
+    for (const std::string_view standIn : kKaiStandIns) {
+        std::wstring face = utf8::utf16FromUtf8(standIn);
+        if (isInstalled(face.c_str())) {
+            return face;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 WindowFaces chooseWindowFaces() {
     static const WindowFaces chosen = [] {
         WindowFaces faces;
         faces.ui = firstInstalled(kUiFaces);
-        faces.credit = firstInstalled(kCreditFaces);
+        faces.credit = creditFace();
         if (faces.credit.empty()) {
             faces.credit = faces.ui;
         }
@@ -42,11 +59,6 @@ WindowFaces chooseWindowFaces() {
 
 int fontPixels(int hundredths, UINT dpi) {
     return MulDiv(hundredths, static_cast<int>(dpi), kPointsPerInchHundredths);
-}
-
-int smallestFieldFontPixels(UINT dpi) {
-    const int atDefaultDpi = fontPixels(kSmallestFieldFontHundredths, USER_DEFAULT_SCREEN_DPI);
-    return atDefaultDpi * static_cast<int>(dpi) / USER_DEFAULT_SCREEN_DPI;
 }
 
 Font createFont(const std::wstring& face, int hundredths, UINT dpi) {
