@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/platform/window_usage.h"
+#include "ui/start/window_usage.h"
 
 namespace involute::cli {
 
@@ -76,7 +76,7 @@ batch：
 
 std::string_view helpText() {
     static const std::string text =
-        std::string(kTitle) + std::string(platform::windowUsage()) + std::string(kCommands);
+        std::string(kTitle) + std::string(ui::windowUsage()) + std::string(kCommands);
     return text;
 }
 
