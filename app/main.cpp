@@ -4,13 +4,19 @@
 #include <vector>
 
 #include "app/cli/command_line.h"
-#include "app/platform/window_start.h"
+#include "app/cli/exit_status.h"
 #include "app/start_choice.h"
+#include "ui/start/window_module.h"
+#include "ui/start/window_start.h"
+
+// A window that cannot open points to the command line, and exits as it
+// does on a usage error.
+static_assert(involute::ui::kExitNoWindow == involute::cli::kExitUsage);
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);
     if (involute::app::startsCommandLine(words)) {
         return involute::cli::runCommandLine(argc, argv);
     }
-    return involute::platform::startWindow(argc, argv);
+    return involute::ui::startWindow(argc, argv);
 }

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "app/cli/display_width.h"
-#include "app/platform/window_usage.h"
 #include "calc/gear_quantities.h"
+#include "ui/start/window_usage.h"
 
 namespace involute::cli {
 
@@ -128,7 +128,7 @@ std::string commandsText() {
 
 std::string_view helpText() {
     static const std::string text =
-        std::string(kTitle) + std::string(platform::windowUsage()) + commandsText();
+        std::string(kTitle) + std::string(ui::windowUsage()) + commandsText();
     return text;
 }
 

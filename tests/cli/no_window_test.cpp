@@ -4,22 +4,22 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/help_text.h"
-#include "app/platform/window_start.h"
 #include "tests/cli/run_program.h"
 #include "tests/support/gb2312.h"
+#include "ui/start/window_start.h"
 
 namespace involute::testing {
 namespace {
 
 TEST(ProgramWithoutWindow, ExplainsAndShowsTheHelp) {
     const CommandResult result = runProgram({});
-    EXPECT_EQ(result.err, std::string(platform::kNoWindowNote) + std::string(cli::helpText()));
+    EXPECT_EQ(result.err, std::string(ui::kNoWindowNote) + std::string(cli::helpText()));
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.status, 2);
 }
 
 TEST(ProgramWithoutWindow, NoteIsInGb2312) {
-    EXPECT_TRUE(fitsGb2312(platform::kNoWindowNote));
+    EXPECT_TRUE(fitsGb2312(ui::kNoWindowNote));
 }
 
 }  // namespace

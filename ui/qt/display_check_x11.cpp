@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ui/window_module.h"
+#include "ui/start/window_module.h"
 
 namespace involute::ui::qt {
 

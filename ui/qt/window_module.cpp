@@ -6,7 +6,7 @@
 
 #include "ui/qt/display_check.h"
 #include "ui/qt/run_window.h"
-#include "ui/window_module.h"
+#include "ui/start/window_module.h"
 
 extern "C" int involute_open_window(int argc, char** argv) {
     const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);

@@ -5,16 +5,16 @@
 
 #include "app/cli/command_line.h"
 #include "app/platform/console.h"
-#include "app/platform/window_start.h"
+#include "ui/start/window_start.h"
 
-namespace involute::platform {
+namespace involute::ui {
 
 int startWindow(int /*argc*/, char** /*argv*/) {
-    const StandardStreams standard;
+    const platform::StandardStreams standard;
     standard.err() << kNoWindowNote;
     // Without a subcommand the command line shows its help and fails.
     return cli::runCommandLine(std::span<const std::string_view>{},
                                cli::Streams{standard.in(), standard.out(), standard.err()});
 }
 
-}  // namespace involute::platform
+}  // namespace involute::ui

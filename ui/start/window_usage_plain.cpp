@@ -1,9 +1,9 @@
-#include "app/platform/window_usage.h"
+#include "ui/start/window_usage.h"
 
-namespace involute::platform {
+namespace involute::ui {
 
 std::string_view windowUsage() {
     return "  involute                                   打开计算窗口\n";
 }
 
-}  // namespace involute::platform
+}  // namespace involute::ui

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-namespace involute::platform {
+namespace involute::ui {
 
 [[nodiscard]] std::string_view windowUsage();
 
-}  // namespace involute::platform
+}  // namespace involute::ui

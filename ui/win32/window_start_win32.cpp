@@ -2,10 +2,10 @@
 // opens no console for it.
 #include <windows.h>
 
-#include "app/platform/window_start.h"
+#include "ui/start/window_start.h"
 #include "ui/win32/run_window.h"
 
-namespace involute::platform {
+namespace involute::ui {
 
 int startWindow(int /*argc*/, char** /*argv*/) {
     STARTUPINFOW startup{};
@@ -13,7 +13,7 @@ int startWindow(int /*argc*/, char** /*argv*/) {
     GetStartupInfoW(&startup);
     const int show =
         (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
-    return ui::win32::runWindow(GetModuleHandleW(nullptr), show);
+    return win32::runWindow(GetModuleHandleW(nullptr), show);
 }
 
-}  // namespace involute::platform
+}  // namespace involute::ui

@@ -10,15 +10,12 @@
 #include <string>
 #include <system_error>
 
-#include "app/cli/exit_status.h"
-#include "app/platform/window_start.h"
-#include "ui/window_module.h"
+#include "ui/start/window_module.h"
+#include "ui/start/window_start.h"
 
-namespace involute::platform {
+namespace involute::ui {
 
 namespace {
-
-static_assert(ui::kExitNoWindow == cli::kExitUsage);
 
 std::filesystem::path programFolder() {
     std::error_code error;
@@ -36,8 +33,8 @@ std::array<std::filesystem::path, 2> modulePlaces() {
 }
 
 int cannotOpen(const std::string& cause) {
-    std::cerr << "involute: " << cause << "，无法打开计算窗口\n" << ui::kCommandLineHint;
-    return ui::kExitNoWindow;
+    std::cerr << "involute: " << cause << "，无法打开计算窗口\n" << kCommandLineHint;
+    return kExitNoWindow;
 }
 
 }  // namespace
@@ -57,12 +54,11 @@ int startWindow(int argc, char** argv) {
     if (module == nullptr) {
         return cannotOpen("无法载入窗口模块 " + found->string() + "（" + dlerror() + "）");
     }
-    void* entry = dlsym(module, ui::kWindowEntryPointName);
+    void* entry = dlsym(module, kWindowEntryPointName);
     if (entry == nullptr) {
-        return cannotOpen("窗口模块 " + found->string() + " 中没有入口 " +
-                          ui::kWindowEntryPointName);
+        return cannotOpen("窗口模块 " + found->string() + " 中没有入口 " + kWindowEntryPointName);
     }
-    return std::bit_cast<ui::WindowEntryPoint>(entry)(argc, argv);
+    return std::bit_cast<WindowEntryPoint>(entry)(argc, argv);
 }
 
-}  // namespace involute::platform
+}  // namespace involute::ui
