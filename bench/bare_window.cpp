@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "calc/gear_quantities.h"
+#include "gear_quantities.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

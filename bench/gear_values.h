@@ -4,7 +4,7 @@
 // a program that links involute::maths_platform.
 #pragma once
 
-#include "calc/gear_calculation.h"
+#include "gear_calculation.h"
 
 namespace involute::calc {
 

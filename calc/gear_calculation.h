@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/enum_array.h"
+#include "enum_array.h"
 
 namespace involute::calc {
 

@@ -1,9 +1,9 @@
-#include "calc/roll_angles.h"
+#include "roll_angles.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/angle_functions.h"
+#include "angle_functions.h"
 
 namespace involute::calc {
 

@@ -1,4 +1,4 @@
-#include "ui/colour_codes.h"
+#include "colour_codes.h"
 
 namespace involute::ui {
 

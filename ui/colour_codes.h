@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::ui {
 

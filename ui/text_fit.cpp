@@ -1,9 +1,9 @@
-#include "ui/text_fit.h"
+#include "text_fit.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "ui/window_look.h"
+#include "window_look.h"
 
 namespace involute::ui {
 

@@ -1,8 +1,8 @@
-#include "ui/window_events.h"
+#include "window_events.h"
 
-#include "calc/start_command.h"
-#include "ui/input_focus.h"
-#include "ui/window_layout.h"
+#include "input_focus.h"
+#include "start_command.h"
+#include "window_layout.h"
 
 namespace involute::ui {
 

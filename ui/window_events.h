@@ -4,7 +4,7 @@
 // (ui/window_layout.h) to say.
 #pragma once
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::ui {
 

@@ -1,4 +1,4 @@
-#include "utf8/utf16_positions.h"
+#include "utf16_positions.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "app/cli/display_width.h"
+#include "display_width.h"
 
-#include "utf8/utf8.h"
+#include "utf8.h"
 
 namespace involute::cli {
 

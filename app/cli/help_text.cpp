@@ -1,10 +1,10 @@
-#include "app/cli/help_text.h"
+#include "help_text.h"
 
 #include <string>
 
-#include "app/cli/display_width.h"
-#include "calc/gear_quantities.h"
-#include "ui/start/window_usage.h"
+#include "display_width.h"
+#include "gear_quantities.h"
+#include "window_usage.h"
 
 namespace involute::cli {
 

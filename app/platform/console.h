@@ -12,7 +12,7 @@
 #include <memory>
 #include <ostream>
 
-#include "app/platform/std_streams.h"
+#include "std_streams.h"
 
 namespace involute::platform {
 

@@ -10,7 +10,7 @@
 
 #include <array>
 
-#include "app/platform/std_streams.h"
+#include "std_streams.h"
 
 namespace involute::platform {
 

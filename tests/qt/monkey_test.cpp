@@ -26,15 +26,15 @@
 #include <random>
 #include <string_view>
 
-#include "calc/gear_calculation.h"
-#include "calc/number_text.h"
-#include "tests/qt/monkey_events.h"
-#include "tests/qt/window_fixture.h"
-#include "tests/support/gear_from_texts.h"
-#include "ui/qt/colour_codes.h"
-#include "ui/qt/field_edit.h"
-#include "ui/window_states.h"
-#include "utf8/utf16_positions.h"
+#include "field_edit.h"
+#include "gear_calculation.h"
+#include "gear_from_texts.h"
+#include "monkey_events.h"
+#include "number_text.h"
+#include "qt_colour_codes.h"
+#include "utf16_positions.h"
+#include "window_fixture.h"
+#include "window_states.h"
 
 namespace involute {
 namespace {

@@ -1,5 +1,5 @@
 // The colour a system colour is shown in, on made-up schemes.
-#include "ui/colour_codes.h"
+#include "colour_codes.h"
 
 #include <gtest/gtest.h>
 

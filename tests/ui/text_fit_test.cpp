@@ -1,5 +1,5 @@
 // Fitting a text to its field and centring its digits, on a made-up face.
-#include "ui/text_fit.h"
+#include "text_fit.h"
 
 #include <gtest/gtest.h>
 

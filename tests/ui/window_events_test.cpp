@@ -1,12 +1,12 @@
 // Which handler each control's events run, as both bindings deliver them.
-#include "ui/window_events.h"
+#include "window_events.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-#include "tests/support/fake_window.h"
+#include "fake_window.h"
 
 namespace involute {
 namespace {

@@ -1,5 +1,5 @@
 // Character positions of the window contract as UTF-16 indexes.
-#include "utf8/utf16_positions.h"
+#include "utf16_positions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "ui/qt/error_report.h"
+#include "error_report.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/window_layout.h"
-#include "ui/window_look.h"
+#include "window_layout.h"
+#include "window_look.h"
 
 namespace involute::ui::qt {
 

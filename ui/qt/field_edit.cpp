@@ -1,4 +1,4 @@
-#include "ui/qt/field_edit.h"
+#include "field_edit.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -12,12 +12,12 @@
 #include <cmath>
 #include <string_view>
 
-#include "calc/number_text.h"
-#include "utf8/utf16_positions.h"
+#include "number_text.h"
+#include "utf16_positions.h"
 
-#include "ui/qt/colour_codes.h"
-#include "ui/text_fit.h"
-#include "ui/window_look.h"
+#include "qt_colour_codes.h"
+#include "text_fit.h"
+#include "window_look.h"
 
 namespace involute::ui::qt {
 

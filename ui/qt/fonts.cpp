@@ -1,4 +1,4 @@
-#include "ui/qt/fonts.h"
+#include "fonts.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "ui/window_layout.h"
-#include "ui/window_states.h"
+#include "window_layout.h"
+#include "window_states.h"
 
 namespace involute::ui::qt {
 

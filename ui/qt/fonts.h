@@ -17,7 +17,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/window_look.h"
+#include "window_look.h"
 
 namespace involute::ui::qt {
 

@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/window.h"
-#include "ui/window_events.h"
-#include "ui/window_layout.h"
+#include "window.h"
+#include "window_events.h"
+#include "window_layout.h"
 
 class QPushButton;
 

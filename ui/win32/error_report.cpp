@@ -1,11 +1,11 @@
-#include "ui/win32/error_report.h"
+#include "error_report.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "ui/win32/dpi_functions.h"
-#include "ui/window_look.h"
-#include "utf8/utf16_windows.h"
+#include "dpi_functions.h"
+#include "utf16_windows.h"
+#include "window_look.h"
 
 namespace involute::ui::win32 {
 

@@ -1,15 +1,15 @@
-#include "ui/win32/field_edit.h"
+#include "field_edit.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <string>
 
-#include "calc/number_text.h"
+#include "number_text.h"
 
-#include "ui/text_fit.h"
-#include "ui/win32/system_colours.h"
-#include "ui/window_look.h"
+#include "system_colours.h"
+#include "text_fit.h"
+#include "window_look.h"
 
 namespace involute::ui::win32 {
 

@@ -1,6 +1,6 @@
-#include "ui/win32/system_colours.h"
+#include "system_colours.h"
 
-#include "ui/colour_codes.h"
+#include "colour_codes.h"
 
 namespace involute::ui::win32 {
 

@@ -1,4 +1,4 @@
-#include "ui/win32/win32_window.h"
+#include "win32_window.h"
 
 #include <commctrl.h>
 
@@ -6,16 +6,16 @@
 #include <functional>
 #include <vector>
 
-#include "ui/text_fit.h"
-#include "ui/twips.h"
-#include "ui/win32/dpi_functions.h"
-#include "ui/win32/error_report.h"
-#include "ui/win32/field_edit.h"
-#include "ui/win32/resource_ids.h"
-#include "ui/win32/system_colours.h"
-#include "ui/window_events.h"
-#include "utf8/utf16_positions.h"
-#include "utf8/utf16_windows.h"
+#include "dpi_functions.h"
+#include "error_report.h"
+#include "field_edit.h"
+#include "resource_ids.h"
+#include "system_colours.h"
+#include "text_fit.h"
+#include "twips.h"
+#include "utf16_positions.h"
+#include "utf16_windows.h"
+#include "window_events.h"
 
 namespace involute::ui::win32 {
 

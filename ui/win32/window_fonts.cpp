@@ -1,8 +1,8 @@
-#include "ui/win32/window_fonts.h"
+#include "window_fonts.h"
 
 #include <cwchar>
 
-#include "utf8/utf16_windows.h"
+#include "utf16_windows.h"
 
 namespace involute::ui::win32 {
 

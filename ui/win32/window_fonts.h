@@ -14,8 +14,8 @@
 #include <array>
 #include <string>
 
-#include "ui/win32/gdi_object.h"
-#include "ui/window_look.h"
+#include "gdi_object.h"
+#include "window_look.h"
 
 namespace involute::ui::win32 {
 

@@ -2,8 +2,8 @@
 // opens no console for it.
 #include <windows.h>
 
-#include "ui/start/window_start.h"
-#include "ui/win32/run_window.h"
+#include "run_window.h"
+#include "window_start.h"
 
 namespace involute::ui {
 

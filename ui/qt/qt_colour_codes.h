@@ -11,7 +11,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::ui::qt {
 

@@ -1,9 +1,9 @@
-#include "ui/qt/colour_codes.h"
+#include "qt_colour_codes.h"
 
 #include <algorithm>
 #include <array>
 
-#include "ui/colour_codes.h"
+#include "colour_codes.h"
 
 namespace involute::ui::qt {
 
