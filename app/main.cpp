@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/cli/command_line.h"
-#include "app/cli/exit_status.h"
-#include "app/start_choice.h"
-#include "ui/start/window_module.h"
-#include "ui/start/window_start.h"
+#include "command_line.h"
+#include "exit_status.h"
+#include "start_choice.h"
+#include "window_module.h"
+#include "window_start.h"
 
 // A window that cannot open points to the command line, and exits as it
 // does on a usage error.

@@ -1,4 +1,4 @@
-#include "app/start_choice.h"
+#include "start_choice.h"
 
 namespace involute::app {
 

@@ -3,9 +3,9 @@
 #include <span>
 #include <string_view>
 
-#include "app/cli/command_line.h"
-#include "app/platform/console.h"
-#include "ui/start/window_start.h"
+#include "command_line.h"
+#include "console.h"
+#include "window_start.h"
 
 namespace involute::ui {
 

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "ui/qt/first_paint.h"
+#include "first_paint.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/csv_reader.h"
-#include "app/cli/gear_report.h"
-#include "app/cli/table_layout.h"
-#include "calc/gear_calculation.h"
+#include "csv_reader.h"
+#include "gear_calculation.h"
+#include "gear_report.h"
+#include "table_layout.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include <string>
 #include <string_view>
 
-#include "calc/angle_functions.h"
-#include "calc/number_text.h"
+#include "angle_functions.h"
 #include "gear_values.h"
+#include "number_text.h"
 #include "random_gears.h"
 
 namespace {

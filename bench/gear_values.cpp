@@ -1,7 +1,7 @@
 #include "gear_values.h"
 
-#include "calc/gear_calculation.h"
-#include "calc/roll_angles.h"
+#include "gear_calculation.h"
+#include "roll_angles.h"
 
 namespace involute::calc {
 

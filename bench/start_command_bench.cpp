@@ -2,11 +2,11 @@
 // alone with and without its number text.
 #include <benchmark/benchmark.h>
 
-#include "calc/gear_calculation.h"
-#include "calc/number_text.h"
-#include "calc/start_command.h"
-#include "tests/support/fake_window.h"
-#include "tests/support/gear_from_texts.h"
+#include "fake_window.h"
+#include "gear_calculation.h"
+#include "gear_from_texts.h"
+#include "number_text.h"
+#include "start_command.h"
 
 namespace {
 

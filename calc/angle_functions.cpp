@@ -1,4 +1,4 @@
-#include "calc/angle_functions.h"
+#include "angle_functions.h"
 
 #include <cmath>
 

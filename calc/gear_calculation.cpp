@@ -1,12 +1,12 @@
-#include "calc/gear_calculation.h"
+#include "gear_calculation.h"
 
 #include <array>
 #include <cmath>
 #include <span>
 
-#include "calc/angle_functions.h"
-#include "calc/gear_faults.h"
+#include "angle_functions.h"
 #include "exact_math.h"
+#include "gear_faults.h"
 
 namespace involute::calc {
 

@@ -1,10 +1,10 @@
-#include "calc/gear_faults.h"
+#include "gear_faults.h"
 
 #include <string>
 
-#include "calc/gear_quantities.h"
-#include "calc/number_text.h"
-#include "utf8/printable_text.h"
+#include "gear_quantities.h"
+#include "number_text.h"
+#include "printable_text.h"
 
 namespace involute::calc {
 

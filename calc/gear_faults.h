@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "calc/gear_calculation.h"
+#include "gear_calculation.h"
 
 namespace involute::calc {
 

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "calc/gear_calculation.h"
+#include "gear_calculation.h"
 
 namespace involute::calc {
 

@@ -1,4 +1,4 @@
-#include "calc/number_text.h"
+#include "number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <limits>
 #include <system_error>
 
-#include "utf8/utf8.h"
+#include "utf8.h"
 
 namespace involute::calc {
 

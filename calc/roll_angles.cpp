@@ -1,8 +1,8 @@
-#include "calc/roll_angles.h"
+#include "roll_angles.h"
 
 #include <cmath>
 
-#include "calc/angle_functions.h"
+#include "angle_functions.h"
 
 namespace involute::calc {
 

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "calc/gear_calculation.h"
+#include "gear_calculation.h"
 
 namespace involute::calc {
 

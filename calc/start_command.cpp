@@ -1,12 +1,12 @@
-#include "calc/start_command.h"
+#include "start_command.h"
 
 #include <array>
 #include <optional>
 
-#include "calc/gear_calculation.h"
-#include "calc/number_text.h"
-#include "ui/input_focus.h"
-#include "ui/window_states.h"
+#include "gear_calculation.h"
+#include "input_focus.h"
+#include "number_text.h"
+#include "window_states.h"
 
 namespace involute::calc {
 

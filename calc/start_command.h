@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::calc {
 

@@ -7,7 +7,6 @@
 include(InvoluteSanitizers)
 
 function(involute_target_defaults target)
-    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}) # until the includes name headers by file name
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                              -Wno-sign-conversion -ffp-contract=off)
     if(INVOLUTE_WERROR)

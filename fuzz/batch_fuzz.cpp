@@ -19,12 +19,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/cli/batch_rows.h"
-#include "app/cli/command_line.h"
-#include "app/cli/csv_reader.h"
-#include "app/cli/exit_status.h"
-#include "app/platform/text_encoding.h"
-#include "fuzz/fuzz_check.h"
+#include "batch_rows.h"
+#include "command_line.h"
+#include "csv_reader.h"
+#include "exit_status.h"
+#include "fuzz_check.h"
+#include "text_encoding.h"
 
 namespace {
 

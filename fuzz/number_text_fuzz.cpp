@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/number_text.h"
-#include "fuzz/fuzz_check.h"
+#include "fuzz_check.h"
+#include "number_text.h"
 
 namespace {
 

@@ -17,15 +17,15 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/gear_calculation.h"
-#include "calc/gear_quantities.h"
-#include "calc/number_text.h"
-#include "calc/start_command.h"
-#include "fuzz/fuzz_check.h"
-#include "tests/support/fake_window.h"
-#include "tests/support/gear_from_texts.h"
-#include "ui/window_states.h"
-#include "utf8/utf8.h"
+#include "fake_window.h"
+#include "fuzz_check.h"
+#include "gear_calculation.h"
+#include "gear_from_texts.h"
+#include "gear_quantities.h"
+#include "number_text.h"
+#include "start_command.h"
+#include "utf8.h"
+#include "window_states.h"
 
 namespace {
 

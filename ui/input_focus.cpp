@@ -1,6 +1,6 @@
-#include "ui/input_focus.h"
+#include "input_focus.h"
 
-#include "ui/window_states.h"
+#include "window_states.h"
 
 namespace involute::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/twips.h"
+#include "twips.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "ui/window.h"
+#include "window.h"
 
 #include <array>
 #include <utility>
 
-#include "ui/window_states.h"
-#include "utf8/utf8.h"
+#include "utf8.h"
+#include "window_states.h"
 
 namespace involute::ui {
 

@@ -1,10 +1,10 @@
-#include "ui/window_layout.h"
+#include "window_layout.h"
 
 #include <algorithm>
 #include <string>
 
 #include "involute_credit.h"
-#include "ui/window_states.h"
+#include "window_states.h"
 
 namespace involute::ui {
 

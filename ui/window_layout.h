@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::ui {
 

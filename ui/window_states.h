@@ -12,7 +12,7 @@
 #include <array>
 #include <string_view>
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::ui {
 

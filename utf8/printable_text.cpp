@@ -1,6 +1,6 @@
-#include "utf8/printable_text.h"
+#include "printable_text.h"
 
-#include "utf8/utf8.h"
+#include "utf8.h"
 
 namespace involute::utf8 {
 

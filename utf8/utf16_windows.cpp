@@ -1,4 +1,4 @@
-#include "utf8/utf16_windows.h"
+#include "utf16_windows.h"
 
 #include <windows.h>
 

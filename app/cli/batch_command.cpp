@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/batch_rows.h"
-#include "app/cli/csv_reader.h"
-#include "app/cli/exit_status.h"
-#include "app/cli/help_text.h"
-#include "app/cli/options.h"
-#include "app/cli/subcommands.h"
-#include "app/cli/table_layout.h"
-#include "app/cli/usage.h"
-#include "app/platform/file_identity.h"
-#include "app/platform/output_file.h"
-#include "app/platform/path_text.h"
-#include "utf8/printable_text.h"
+#include "batch_rows.h"
+#include "csv_reader.h"
+#include "exit_status.h"
+#include "file_identity.h"
+#include "help_text.h"
+#include "options.h"
+#include "output_file.h"
+#include "path_text.h"
+#include "printable_text.h"
+#include "subcommands.h"
+#include "table_layout.h"
+#include "usage.h"
 
 namespace involute::cli {
 

@@ -3,7 +3,7 @@
 // Streams: one record is read, computed and appended to an output block at a
 // time, and the block goes to the stream when it is full, so memory does not
 // grow with the table and rows leave in input order.
-#include "app/cli/batch_rows.h"
+#include "batch_rows.h"
 
 #include <array>
 #include <memory>
@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/csv_writer.h"
-#include "app/cli/gear_report.h"
-#include "app/cli/json_writer.h"
-#include "app/platform/text_encoding.h"
-#include "calc/gear_quantities.h"
-#include "utf8/printable_text.h"
-#include "utf8/utf8.h"
+#include "csv_writer.h"
+#include "gear_quantities.h"
+#include "gear_report.h"
+#include "json_writer.h"
+#include "printable_text.h"
+#include "text_encoding.h"
+#include "utf8.h"
 
 namespace involute::cli {
 

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-#include "app/cli/csv_reader.h"
-#include "app/cli/table_layout.h"
+#include "csv_reader.h"
+#include "table_layout.h"
 
 namespace involute::cli {
 

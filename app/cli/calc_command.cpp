@@ -3,15 +3,15 @@
 #include <optional>
 #include <string>
 
-#include "app/cli/csv_writer.h"
-#include "app/cli/exit_status.h"
-#include "app/cli/gear_report.h"
-#include "app/cli/help_text.h"
-#include "app/cli/options.h"
-#include "app/cli/subcommands.h"
-#include "app/cli/usage.h"
-#include "calc/gear_quantities.h"
-#include "utf8/printable_text.h"
+#include "csv_writer.h"
+#include "exit_status.h"
+#include "gear_quantities.h"
+#include "gear_report.h"
+#include "help_text.h"
+#include "options.h"
+#include "printable_text.h"
+#include "subcommands.h"
+#include "usage.h"
 
 namespace involute::cli {
 

@@ -1,18 +1,18 @@
-#include "app/cli/command_line.h"
+#include "command_line.h"
 
 #include <string>
 #include <vector>
 
-#include "app/cli/exit_status.h"
-#include "app/cli/help_text.h"
-#include "app/cli/subcommands.h"
-#include "app/cli/usage.h"
-#include "app/platform/command_line_args.h"
-#include "app/platform/console.h"
-#include "app/platform/file_identity.h"
-#include "app/platform/input_arrival.h"
-#include "app/platform/std_streams.h"
-#include "utf8/printable_text.h"
+#include "command_line_args.h"
+#include "console.h"
+#include "exit_status.h"
+#include "file_identity.h"
+#include "help_text.h"
+#include "input_arrival.h"
+#include "printable_text.h"
+#include "std_streams.h"
+#include "subcommands.h"
+#include "usage.h"
 
 namespace involute::cli {
 

@@ -9,8 +9,8 @@
 #include <span>
 #include <string_view>
 
-#include "app/cli/decoded_input.h"
-#include "app/platform/file_identity.h"
+#include "decoded_input.h"
+#include "file_identity.h"
 
 namespace involute::cli {
 

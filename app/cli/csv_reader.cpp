@@ -1,4 +1,4 @@
-#include "app/cli/csv_reader.h"
+#include "csv_reader.h"
 
 #include <algorithm>
 #include <array>

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/cli/decoded_input.h"
+#include "decoded_input.h"
 
 namespace involute::cli {
 

@@ -1,4 +1,4 @@
-#include "app/cli/csv_writer.h"
+#include "csv_writer.h"
 
 namespace involute::cli {
 

@@ -1,10 +1,10 @@
-#include "app/cli/decoded_input.h"
+#include "decoded_input.h"
 
 #include <array>
 #include <cstring>
 
-#include "utf8/printable_text.h"
-#include "utf8/utf8.h"
+#include "printable_text.h"
+#include "utf8.h"
 
 namespace involute::cli {
 

@@ -23,7 +23,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/platform/text_encoding.h"
+#include "text_encoding.h"
 
 namespace involute::cli {
 

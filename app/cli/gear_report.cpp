@@ -1,9 +1,9 @@
-#include "app/cli/gear_report.h"
+#include "gear_report.h"
 
-#include "app/cli/json_writer.h"
-#include "calc/number_text.h"
-#include "calc/roll_angles.h"
-#include "utf8/utf8.h"
+#include "json_writer.h"
+#include "number_text.h"
+#include "roll_angles.h"
+#include "utf8.h"
 
 namespace involute::cli {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/gear_calculation.h"
-#include "calc/gear_quantities.h"
+#include "gear_calculation.h"
+#include "gear_quantities.h"
 
 namespace involute::cli {
 

@@ -1,8 +1,8 @@
-#include "app/cli/help_text.h"
+#include "help_text.h"
 
 #include <string>
 
-#include "ui/start/window_usage.h"
+#include "window_usage.h"
 
 namespace involute::cli {
 

@@ -1,9 +1,9 @@
-#include "app/cli/json_writer.h"
+#include "json_writer.h"
 
 #include <array>
 
-#include "calc/number_text.h"
-#include "utf8/utf8.h"
+#include "number_text.h"
+#include "utf8.h"
 
 namespace involute::cli {
 

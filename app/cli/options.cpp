@@ -1,5 +1,5 @@
-#include "app/cli/options.h"
-#include "utf8/printable_text.h"
+#include "options.h"
+#include "printable_text.h"
 
 namespace involute::cli {
 

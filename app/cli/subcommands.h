@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/cli/command_line.h"
+#include "command_line.h"
 
 namespace involute::cli {
 

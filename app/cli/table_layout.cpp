@@ -1,12 +1,12 @@
-#include "app/cli/table_layout.h"
+#include "table_layout.h"
 
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
-#include "calc/gear_quantities.h"
-#include "calc/number_text.h"
-#include "utf8/printable_text.h"
+#include "gear_quantities.h"
+#include "number_text.h"
+#include "printable_text.h"
 
 namespace involute::cli {
 

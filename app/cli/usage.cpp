@@ -1,7 +1,7 @@
-#include "app/cli/usage.h"
+#include "usage.h"
 
-#include "app/cli/exit_status.h"
-#include "app/cli/help_text.h"
+#include "exit_status.h"
+#include "help_text.h"
 
 namespace involute::cli {
 

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "app/cli/command_line.h"
-#include "app/cli/options.h"
+#include "command_line.h"
+#include "options.h"
 
 namespace involute::cli {
 

@@ -2,7 +2,7 @@
 // the program supports.
 #include <algorithm>
 
-#include "app/platform/command_line_args.h"
+#include "command_line_args.h"
 
 namespace involute::platform {
 

@@ -3,8 +3,8 @@
 
 #include <shellapi.h>
 
-#include "app/platform/command_line_args.h"
-#include "utf8/utf16_windows.h"
+#include "command_line_args.h"
+#include "utf16_windows.h"
 
 namespace involute::platform {
 

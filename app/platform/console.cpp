@@ -1,6 +1,6 @@
 // The streams are the process's own on every system; what a system changes
 // is how they reach a console (console_*.cpp).
-#include "app/platform/console.h"
+#include "console.h"
 
 #include <iostream>
 

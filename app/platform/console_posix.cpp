@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "app/platform/console.h"
+#include "console.h"
 
 namespace involute::platform {
 

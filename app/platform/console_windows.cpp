@@ -9,9 +9,9 @@
 #include <iostream>
 #include <streambuf>
 
-#include "app/platform/console.h"
-#include "utf8/utf16_windows.h"
-#include "utf8/utf8.h"
+#include "console.h"
+#include "utf16_windows.h"
+#include "utf8.h"
 
 namespace involute::platform {
 

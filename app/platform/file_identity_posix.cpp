@@ -1,4 +1,4 @@
-#include "app/platform/file_identity.h"
+#include "file_identity.h"
 
 #include <sys/stat.h>
 

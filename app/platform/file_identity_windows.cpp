@@ -4,7 +4,7 @@
 #include <io.h>
 #include <windows.h>
 
-#include "app/platform/file_identity.h"
+#include "file_identity.h"
 
 namespace involute::platform {
 

@@ -1,7 +1,7 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include "app/platform/input_arrival.h"
+#include "input_arrival.h"
 
 namespace involute::platform {
 

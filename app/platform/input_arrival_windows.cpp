@@ -2,7 +2,7 @@
 // up. A console handle is signalled by its input events.
 #include <windows.h>
 
-#include "app/platform/input_arrival.h"
+#include "input_arrival.h"
 
 namespace involute::platform {
 

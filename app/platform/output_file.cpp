@@ -1,11 +1,11 @@
-#include "app/platform/output_file.h"
+#include "output_file.h"
 
 #include <ext/stdio_filebuf.h>
 
 #include <fstream>
 #include <optional>
 
-#include "app/platform/temporary_file.h"
+#include "temporary_file.h"
 
 namespace involute::platform {
 

@@ -1,4 +1,4 @@
-#include "app/platform/path_text.h"
+#include "path_text.h"
 
 namespace involute::platform {
 

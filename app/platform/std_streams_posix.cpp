@@ -1,4 +1,4 @@
-#include "app/platform/std_streams.h"
+#include "std_streams.h"
 
 #include <fcntl.h>
 #include <unistd.h>

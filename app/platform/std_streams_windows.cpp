@@ -4,7 +4,7 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "app/platform/std_streams.h"
+#include "std_streams.h"
 
 namespace involute::platform {
 

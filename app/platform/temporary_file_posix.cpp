@@ -7,7 +7,7 @@
 #include <csignal>
 #include <cstring>
 
-#include "app/platform/temporary_file.h"
+#include "temporary_file.h"
 
 namespace involute::platform {
 

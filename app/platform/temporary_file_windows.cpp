@@ -9,7 +9,7 @@
 #include <atomic>
 #include <string>
 
-#include "app/platform/temporary_file.h"
+#include "temporary_file.h"
 
 namespace involute::platform {
 

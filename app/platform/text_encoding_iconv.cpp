@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "app/platform/text_encoding.h"
+#include "text_encoding.h"
 
 namespace involute::platform {
 

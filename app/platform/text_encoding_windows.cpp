@@ -12,8 +12,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/platform/text_encoding.h"
-#include "utf8/utf8.h"
+#include "text_encoding.h"
+#include "utf8.h"
 
 namespace involute::platform {
 

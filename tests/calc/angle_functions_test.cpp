@@ -1,4 +1,4 @@
-#include "calc/angle_functions.h"
+#include "angle_functions.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/number_text.h"
 #include "exact_math.h"
+#include "number_text.h"
 
 namespace involute::calc {
 

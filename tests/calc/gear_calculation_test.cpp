@@ -1,4 +1,4 @@
-#include "calc/gear_calculation.h"
+#include "gear_calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/number_text.h"
-#include "tests/support/gb2312.h"
-#include "tests/support/gear_from_texts.h"
+#include "gb2312.h"
+#include "gear_from_texts.h"
+#include "number_text.h"
 
 namespace involute::calc {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/roll_angles.h"
+#include "roll_angles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <cmath>
 #include <string>
 
-#include "calc/number_text.h"
 #include "exact_math.h"
+#include "number_text.h"
 
 namespace involute::calc {
 

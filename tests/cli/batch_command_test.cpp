@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/cli/run_command.h"
+#include "run_command.h"
 
 namespace involute::testing {
 namespace {

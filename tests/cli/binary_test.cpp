@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/platform/path_text.h"
-#include "tests/cli/run_command.h"
-#include "tests/cli/run_program.h"
+#include "path_text.h"
+#include "run_command.h"
+#include "run_program.h"
 
 namespace involute::testing {
 namespace {

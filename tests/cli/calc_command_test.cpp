@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/gear_quantities.h"
-#include "tests/cli/run_command.h"
+#include "gear_quantities.h"
+#include "run_command.h"
 
 namespace involute::testing {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/csv_reader.h"
-#include "app/cli/csv_writer.h"
+#include "csv_reader.h"
+#include "csv_writer.h"
 
 namespace involute::cli {
 namespace {

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/cli/decoded_input.h"
-#include "app/platform/text_encoding.h"
+#include "decoded_input.h"
+#include "text_encoding.h"
 
 namespace involute::cli {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/cli/json_writer.h"
+#include "json_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <cmath>
 #include <string>
 
-#include "calc/number_text.h"
+#include "number_text.h"
 
 namespace involute::cli {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/cli/run_command.h"
-#include "tests/support/gb2312.h"
+#include "gb2312.h"
+#include "run_command.h"
 
 namespace involute::testing {
 namespace {

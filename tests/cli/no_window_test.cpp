@@ -3,10 +3,10 @@
 // show, and shows the help.
 #include <gtest/gtest.h>
 
-#include "app/cli/help_text.h"
-#include "tests/cli/run_program.h"
-#include "tests/support/gb2312.h"
-#include "ui/start/window_start.h"
+#include "gb2312.h"
+#include "help_text.h"
+#include "run_program.h"
+#include "window_start.h"
 
 namespace involute::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/cli/options.h"
+#include "options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/cli/run_command.h"
+#include "run_command.h"
 
 #include <fstream>
 #include <random>
@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/cli/command_line.h"
-#include "app/platform/path_text.h"
+#include "command_line.h"
+#include "path_text.h"
 
 namespace involute::testing {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/cli/run_command.h"
+#include "run_command.h"
 
 namespace involute::testing {
 

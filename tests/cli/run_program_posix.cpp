@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/cli/run_program.h"
+#include "run_program.h"
 
 extern char** environ;
 

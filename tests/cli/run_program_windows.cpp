@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/cli/run_program.h"
-#include "utf8/utf16_windows.h"
+#include "run_program.h"
+#include "utf16_windows.h"
 
 namespace involute::testing {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/cli/table_layout.h"
+#include "table_layout.h"
 
 namespace involute::cli {
 namespace {

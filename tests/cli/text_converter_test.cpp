@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/platform/text_encoding.h"
+#include "text_encoding.h"
 
 namespace involute::platform {
 namespace {

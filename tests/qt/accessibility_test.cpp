@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/qt/window_fixture.h"
+#include "window_fixture.h"
 
 namespace involute::testing {
 namespace {

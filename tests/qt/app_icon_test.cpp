@@ -1,4 +1,4 @@
-#include "ui/qt/app_icon.h"
+#include "app_icon.h"
 
 #include <gtest/gtest.h>
 

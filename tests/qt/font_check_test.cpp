@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/qt/modal_dialog_watchdog.h"
-#include "ui/qt/font_check.h"
-#include "ui/qt/fonts.h"
+#include "font_check.h"
+#include "fonts.h"
+#include "modal_dialog_watchdog.h"
 
 namespace {
 

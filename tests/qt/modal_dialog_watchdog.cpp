@@ -1,4 +1,4 @@
-#include "tests/qt/modal_dialog_watchdog.h"
+#include "modal_dialog_watchdog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

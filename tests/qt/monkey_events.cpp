@@ -1,4 +1,4 @@
-#include "tests/qt/monkey_events.h"
+#include "monkey_events.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -8,8 +8,8 @@
 #include <array>
 #include <cmath>
 
-#include "ui/qt/qt_window.h"
-#include "ui/window_states.h"
+#include "qt_window.h"
+#include "window_states.h"
 
 namespace involute::testing {
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/window.h"
+#include "window.h"
 
 class QWidget;
 

@@ -25,14 +25,14 @@
 #include <optional>
 #include <random>
 
-#include "calc/gear_calculation.h"
-#include "calc/number_text.h"
-#include "tests/qt/monkey_events.h"
-#include "tests/qt/window_fixture.h"
-#include "tests/support/gear_from_texts.h"
-#include "ui/qt/colour_codes.h"
-#include "ui/qt/field_edit.h"
-#include "ui/window_states.h"
+#include "colour_codes.h"
+#include "field_edit.h"
+#include "gear_calculation.h"
+#include "gear_from_texts.h"
+#include "monkey_events.h"
+#include "number_text.h"
+#include "window_fixture.h"
+#include "window_states.h"
 
 namespace involute {
 namespace {

@@ -8,9 +8,9 @@
 #include <QStyleOptionFrame>
 #include <ostream>
 
-#include "tests/qt/window_fixture.h"
-#include "ui/qt/field_edit.h"
-#include "ui/window_states.h"
+#include "field_edit.h"
+#include "window_fixture.h"
+#include "window_states.h"
 
 namespace involute {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/qt/text_positions.h"
+#include "text_positions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/qt/twips.h"
+#include "qt_twips.h"
 
 #include <gtest/gtest.h>
 

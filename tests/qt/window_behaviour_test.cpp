@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <ostream>
 
-#include "tests/qt/window_fixture.h"
+#include "window_fixture.h"
 
 namespace involute {
 namespace {

@@ -9,8 +9,8 @@
 #include <map>
 #include <ostream>
 
-#include "tests/qt/window_fixture.h"
-#include "ui/window_states.h"
+#include "window_fixture.h"
+#include "window_states.h"
 
 namespace involute {
 namespace {

@@ -1,13 +1,13 @@
-#include "tests/qt/window_fixture.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QStyle>
 #include <QTest>
 #include <QTranslator>
 
-#include "ui/qt/fonts.h"
-#include "ui/qt/qt_translation.h"
-#include "ui/window_states.h"
+#include "fonts.h"
+#include "qt_translation.h"
+#include "window_states.h"
 
 namespace involute::testing {
 

@@ -16,8 +16,8 @@
 #include <ostream>
 #include <string>
 
-#include "tests/qt/modal_dialog_watchdog.h"
-#include "ui/qt/qt_window.h"
+#include "modal_dialog_watchdog.h"
+#include "qt_window.h"
 
 class QTranslator;
 

@@ -16,9 +16,9 @@
 #include <memory>
 #include <ostream>
 
-#include "tests/qt/window_fixture.h"
-#include "ui/qt/fonts.h"
-#include "ui/window_layout.h"
+#include "fonts.h"
+#include "window_fixture.h"
+#include "window_layout.h"
 
 namespace involute {
 namespace {

@@ -1,9 +1,9 @@
-#include "tests/support/fake_window.h"
+#include "fake_window.h"
 
 #include <cstdio>
 
-#include "calc/gear_quantities.h"
-#include "ui/window_states.h"
+#include "gear_quantities.h"
+#include "window_states.h"
 
 namespace involute::testing {
 

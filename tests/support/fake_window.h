@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::testing {
 

@@ -1,4 +1,4 @@
-#include "tests/support/gb2312.h"
+#include "gb2312.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // hold, on every system it is built for.
 #include <gtest/gtest.h>
 
-#include "tests/support/gb2312.h"
+#include "gb2312.h"
 
 namespace involute::testing {
 namespace {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/gb2312.h"
-#include "utf8/utf16_windows.h"
+#include "gb2312.h"
+#include "utf16_windows.h"
 
 namespace involute::testing {
 

@@ -1,4 +1,4 @@
-#include "tests/support/gear_from_texts.h"
+#include "gear_from_texts.h"
 
 #include <utility>
 

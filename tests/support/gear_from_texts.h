@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "calc/gear_calculation.h"
+#include "gear_calculation.h"
 
 namespace involute::calc {
 

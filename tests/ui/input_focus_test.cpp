@@ -1,12 +1,12 @@
-#include "ui/input_focus.h"
+#include "input_focus.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
-#include "calc/start_command.h"
-#include "tests/support/fake_window.h"
-#include "ui/window_states.h"
+#include "fake_window.h"
+#include "start_command.h"
+#include "window_states.h"
 
 namespace involute {
 namespace {

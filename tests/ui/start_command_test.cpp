@@ -1,4 +1,4 @@
-#include "calc/start_command.h"
+#include "start_command.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/fake_window.h"
-#include "ui/window_states.h"
+#include "fake_window.h"
+#include "window_states.h"
 
 namespace involute {
 namespace {

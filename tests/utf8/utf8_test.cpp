@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "utf8/printable_text.h"
-#include "utf8/utf8.h"
+#include "printable_text.h"
+#include "utf8.h"
 
 namespace involute::utf8 {
 namespace {

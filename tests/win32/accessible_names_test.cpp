@@ -12,8 +12,8 @@
 #include <map>
 #include <string>
 
-#include "tests/win32/window_driver.h"
-#include "utf8/utf16_windows.h"
+#include "utf16_windows.h"
+#include "window_driver.h"
 
 namespace involute::testing {
 namespace {

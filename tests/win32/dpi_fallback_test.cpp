@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/win32/window_driver.h"
-#include "ui/twips.h"
-#include "ui/win32/dpi_functions.h"
-#include "ui/window_layout.h"
+#include "dpi_functions.h"
+#include "twips.h"
+#include "window_driver.h"
+#include "window_layout.h"
 
 namespace involute::testing {
 namespace {

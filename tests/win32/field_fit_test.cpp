@@ -7,11 +7,11 @@
 #include <array>
 #include <string>
 
-#include "tests/win32/window_driver.h"
-#include "ui/win32/field_edit.h"
-#include "ui/win32/system_colours.h"
-#include "ui/window_states.h"
-#include "utf8/utf16_windows.h"
+#include "field_edit.h"
+#include "system_colours.h"
+#include "utf16_windows.h"
+#include "window_driver.h"
+#include "window_states.h"
 
 namespace involute::testing {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "ui/win32/win32_window.h"
-#include "utf8/utf16_windows.h"
+#include "utf16_windows.h"
+#include "win32_window.h"
 
 namespace involute::testing {
 namespace {

@@ -1,13 +1,13 @@
-#include "tests/win32/window_driver.h"
+#include "window_driver.h"
 
 #include <array>
 #include <chrono>
 
-#include "ui/win32/dpi_functions.h"
-#include "ui/win32/error_report.h"
-#include "ui/win32/run_window.h"
-#include "ui/window_layout.h"
-#include "utf8/utf16_windows.h"
+#include "dpi_functions.h"
+#include "error_report.h"
+#include "run_window.h"
+#include "utf16_windows.h"
+#include "window_layout.h"
 
 namespace involute::testing {
 

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/win32/win32_window.h"
+#include "win32_window.h"
 
 namespace involute::testing {
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/win32/window_driver.h"
-#include "ui/twips.h"
-#include "ui/win32/dpi_functions.h"
-#include "ui/win32/system_colours.h"
-#include "ui/win32/window_fonts.h"
-#include "ui/window_layout.h"
-#include "ui/window_states.h"
+#include "dpi_functions.h"
+#include "system_colours.h"
+#include "twips.h"
+#include "window_driver.h"
+#include "window_fonts.h"
+#include "window_layout.h"
+#include "window_states.h"
 
 namespace involute::testing {
 namespace {

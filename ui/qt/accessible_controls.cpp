@@ -1,11 +1,11 @@
-#include "ui/qt/accessible_controls.h"
+#include "accessible_controls.h"
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
 
-#include "ui/qt/field_edit.h"
-#include "ui/qt/qt_window.h"
+#include "field_edit.h"
+#include "qt_window.h"
 
 namespace involute::ui::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/colour_codes.h"
+#include "colour_codes.h"
 
 #include <array>
 #include <optional>

@@ -9,7 +9,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::ui::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/command_button.h"
+#include "command_button.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "ui/qt/display_check.h"
+#include "display_check.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ui/start/window_module.h"
+#include "window_module.h"
 
 namespace involute::ui::qt {
 

@@ -1,9 +1,9 @@
-#include "ui/qt/error_report.h"
+#include "error_report.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/window_layout.h"
+#include "window_layout.h"
 
 namespace involute::ui::qt {
 

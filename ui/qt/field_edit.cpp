@@ -1,4 +1,4 @@
-#include "ui/qt/field_edit.h"
+#include "field_edit.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -12,11 +12,11 @@
 #include <cmath>
 #include <string_view>
 
-#include "calc/number_text.h"
+#include "number_text.h"
 
-#include "ui/qt/colour_codes.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/text_positions.h"
+#include "colour_codes.h"
+#include "fonts.h"
+#include "text_positions.h"
 
 namespace involute::ui::qt {
 

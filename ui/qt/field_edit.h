@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <optional>
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::ui::qt {
 

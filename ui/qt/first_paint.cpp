@@ -1,4 +1,4 @@
-#include "ui/qt/first_paint.h"
+#include "first_paint.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,10 +1,10 @@
-#include "ui/qt/font_check.h"
+#include "font_check.h"
 
 #include <QFontMetrics>
 
-#include "ui/qt/error_report.h"
-#include "ui/qt/fonts.h"
-#include "ui/window_layout.h"
+#include "error_report.h"
+#include "fonts.h"
+#include "window_layout.h"
 
 namespace involute::ui::qt {
 

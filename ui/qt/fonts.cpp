@@ -1,4 +1,4 @@
-#include "ui/qt/fonts.h"
+#include "fonts.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -9,8 +9,8 @@
 #include <cmath>
 #include <memory>
 
-#include "ui/window_layout.h"
-#include "ui/window_states.h"
+#include "window_layout.h"
+#include "window_states.h"
 
 namespace involute::ui::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_translation.h"
+#include "qt_translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_window.h"
+#include "qt_window.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -8,15 +8,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "calc/start_command.h"
-#include "ui/input_focus.h"
-#include "ui/qt/accessible_controls.h"
-#include "ui/qt/colour_codes.h"
-#include "ui/qt/command_button.h"
-#include "ui/qt/error_report.h"
-#include "ui/qt/field_edit.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/twips.h"
+#include "accessible_controls.h"
+#include "colour_codes.h"
+#include "command_button.h"
+#include "error_report.h"
+#include "field_edit.h"
+#include "fonts.h"
+#include "input_focus.h"
+#include "qt_twips.h"
+#include "start_command.h"
 
 namespace involute::ui::qt {
 

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/window.h"
-#include "ui/window_layout.h"
+#include "window.h"
+#include "window_layout.h"
 
 class QPushButton;
 

@@ -1,13 +1,13 @@
-#include "ui/qt/run_window.h"
+#include "run_window.h"
 
 #include <QApplication>
 
-#include "ui/qt/app_icon.h"
-#include "ui/qt/first_paint.h"
-#include "ui/qt/font_check.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/qt_translation.h"
-#include "ui/qt/qt_window.h"
+#include "app_icon.h"
+#include "first_paint.h"
+#include "font_check.h"
+#include "fonts.h"
+#include "qt_translation.h"
+#include "qt_window.h"
 
 namespace involute::ui::qt {
 

@@ -4,9 +4,9 @@
 #include <iostream>
 #include <vector>
 
-#include "ui/qt/display_check.h"
-#include "ui/qt/run_window.h"
-#include "ui/start/window_module.h"
+#include "display_check.h"
+#include "run_window.h"
+#include "window_module.h"
 
 extern "C" int involute_open_window(int argc, char** argv) {
     const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);

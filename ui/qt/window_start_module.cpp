@@ -10,8 +10,8 @@
 #include <string>
 #include <system_error>
 
-#include "ui/start/window_module.h"
-#include "ui/start/window_start.h"
+#include "window_module.h"
+#include "window_start.h"
 
 namespace involute::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/start/window_usage.h"
+#include "window_usage.h"
 
 namespace involute::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/win32/accessible_names.h"
+#include "accessible_names.h"
 
 #include <objbase.h>
 

@@ -1,4 +1,4 @@
-#include "ui/win32/dpi_functions.h"
+#include "dpi_functions.h"
 
 namespace involute::ui::win32 {
 

@@ -1,9 +1,9 @@
-#include "ui/win32/error_report.h"
+#include "error_report.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "ui/win32/dpi_functions.h"
+#include "dpi_functions.h"
 
 namespace involute::ui::win32 {
 

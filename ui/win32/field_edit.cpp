@@ -1,13 +1,13 @@
-#include "ui/win32/field_edit.h"
+#include "field_edit.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <string>
 
-#include "calc/number_text.h"
+#include "number_text.h"
 
-#include "ui/win32/system_colours.h"
+#include "system_colours.h"
 
 namespace involute::ui::win32 {
 

@@ -1,6 +1,6 @@
-#include "ui/win32/run_window.h"
+#include "run_window.h"
 
-#include "ui/win32/win32_window.h"
+#include "win32_window.h"
 
 namespace involute::ui::win32 {
 

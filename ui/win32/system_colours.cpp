@@ -1,4 +1,4 @@
-#include "ui/win32/system_colours.h"
+#include "system_colours.h"
 
 namespace involute::ui::win32 {
 

@@ -12,7 +12,7 @@
 
 #include <windows.h>
 
-#include "ui/window.h"
+#include "window.h"
 
 namespace involute::ui::win32 {
 

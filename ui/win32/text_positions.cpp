@@ -1,4 +1,4 @@
-#include "ui/win32/text_positions.h"
+#include "text_positions.h"
 
 namespace involute::ui::win32 {
 

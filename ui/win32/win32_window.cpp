@@ -1,20 +1,20 @@
-#include "ui/win32/win32_window.h"
+#include "win32_window.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "calc/start_command.h"
-#include "ui/input_focus.h"
-#include "ui/twips.h"
-#include "ui/win32/dpi_functions.h"
-#include "ui/win32/error_report.h"
-#include "ui/win32/field_edit.h"
-#include "ui/win32/resource_ids.h"
-#include "ui/win32/system_colours.h"
-#include "ui/win32/text_positions.h"
-#include "utf8/utf16_windows.h"
+#include "dpi_functions.h"
+#include "error_report.h"
+#include "field_edit.h"
+#include "input_focus.h"
+#include "resource_ids.h"
+#include "start_command.h"
+#include "system_colours.h"
+#include "text_positions.h"
+#include "twips.h"
+#include "utf16_windows.h"
 
 namespace involute::ui::win32 {
 

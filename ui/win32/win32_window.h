@@ -19,11 +19,11 @@
 #include <optional>
 #include <string>
 
-#include "ui/win32/accessible_names.h"
-#include "ui/win32/gdi_object.h"
-#include "ui/win32/window_fonts.h"
-#include "ui/window.h"
-#include "ui/window_layout.h"
+#include "accessible_names.h"
+#include "gdi_object.h"
+#include "window.h"
+#include "window_fonts.h"
+#include "window_layout.h"
 
 namespace involute::ui::win32 {
 

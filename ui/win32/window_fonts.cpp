@@ -1,4 +1,4 @@
-#include "ui/win32/window_fonts.h"
+#include "window_fonts.h"
 
 #include <cwchar>
 

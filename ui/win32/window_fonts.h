@@ -14,7 +14,7 @@
 #include <array>
 #include <string>
 
-#include "ui/win32/gdi_object.h"
+#include "gdi_object.h"
 
 namespace involute::ui::win32 {
 

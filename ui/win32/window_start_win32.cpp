@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "ui/start/window_start.h"
-#include "ui/win32/run_window.h"
+#include "run_window.h"
+#include "window_start.h"
 
 namespace involute::ui {
 

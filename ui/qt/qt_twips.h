@@ -6,8 +6,8 @@
 #include <QPointF>
 #include <QRect>
 
-#include "ui/twips.h"
-#include "ui/window_layout.h"
+#include "twips.h"
+#include "window_layout.h"
 
 class QScreen;
 
