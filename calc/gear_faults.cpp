@@ -81,13 +81,13 @@ GearFault insideBaseCircleFault(InputField field, double diameter, double db) {
     // The start circle's label names the circle; the tip's, 大径, already
     // says diameter. The roll length takes the squares, so the test is of
     // the magnitudes, and a negative diameter is told so.
-    const std::string_view ofMagnitude = diameter < 0.0 || db < 0.0 ? " 的绝对值" : "";
+    const std::string ofMagnitude = diameter < 0.0 || db < 0.0 ? " 的绝对值" : "";
     return {start ? FaultKind::startCircleInsideBaseCircle : FaultKind::tipCircleInsideBaseCircle,
             field, quantity,
             std::string(inputRow(field).label) + (start ? "直径 " : " ") +
-                textFromNumber(diameter) + std::string(ofMagnitude) + " 小于" +
-                std::string(resultRow(Quantity::db).name) + " " + textFromNumber(db) +
-                std::string(ofMagnitude) + "，无法计算" + std::string(resultRow(quantity).name)};
+                textFromNumber(diameter) + (ofMagnitude.empty() ? " " : ofMagnitude) + "小于" +
+                std::string(resultRow(Quantity::db).name) + " " + textFromNumber(db) + ofMagnitude +
+                "，无法计算" + std::string(resultRow(quantity).name)};
 }
 
 }  // namespace involute::calc

@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"-80", "-75.1754096628727", "0", "5.90426286818709", "-", "-"},
                   FaultKind::startCircleInsideBaseCircle,
                   InputField::startDiameter,
-                  "渐开线起始圆直径 -74 的绝对值 小于基圆直径 -75.1754096628727 的绝对值，"
+                  "渐开线起始圆直径 -74 的绝对值小于基圆直径 -75.1754096628727 的绝对值，"
                   "无法计算安装距离"},
         FaultCase{"ModuleTimesTeethOverflows",
                   {"1e200", "1e200", "20", "25", "65.7", "57.9"},
