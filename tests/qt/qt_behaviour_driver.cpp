@@ -31,7 +31,7 @@ class QtBehaviourDriver final : public BehaviourDriver, private WindowTest {
     std::string focus() override {
         const QWidget* kept = window().focusWidget();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
-        const std::string shown = focusName();
+        std::string shown = focusName();
         EXPECT_EQ(kept == nullptr ? "" : kept->objectName().toStdString(), shown);
         return shown;
     }

@@ -20,6 +20,26 @@ const std::vector<std::string> kExampleResults = {"62.0650079416401", "57.594147
 
 const std::vector<std::string> kZeroResults = {"0", "0", "0", "0", "0", "0"};
 
+// A row of a table below prints as its name.
+template <typename Row>
+requires requires(const Row& row) {
+    row.name;
+}
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+// The cases of a table are named after their rows.
+constexpr auto kRowName = [](const auto& row) { return std::string(row.param.name); };
+
+// A start circle inside the base circle: the gear's diameters are known, its
+// setting distance and recording length are not.
+const std::vector<std::pair<Control, const char*>> kStartInsideBase = {{Control::Text1, "2"},
+                                                                       {Control::Text2, "20"},
+                                                                       {Control::Text4, "0"},
+                                                                       {Control::Text6, "44"},
+                                                                       {Control::Text8, "37"}};
+
 class WindowBehaviour : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -47,6 +67,7 @@ class WindowBehaviour : public ::testing::Test {
 
     [[nodiscard]] std::vector<std::string> texts(const std::vector<Control>& controls) const {
         std::vector<std::string> shown;
+        shown.reserve(controls.size());
         for (const Control control : controls) {
             shown.push_back(window().text(control));
         }
@@ -130,10 +151,6 @@ struct ArrivalCase {
     Control field;
 };
 
-void PrintTo(const ArrivalCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class FocusArrival : public WindowBehaviour, public ::testing::WithParamInterface<ArrivalCase> {};
 
 TEST_P(FocusArrival, SelectsTheWholeTextMarksResultsStaleAndTypingReplacesIt) {
@@ -170,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ArrivalCase{"ShiftTab", Arrival::shiftTab, Control::Text1},
                       ArrivalCase{"Mouse", Arrival::mouse, Control::Text3},
                       ArrivalCase{"Program", Arrival::program, Control::Text4}),
-    [](const auto& row) { return std::string(row.param.name); });
+    kRowName);
 
 // A character beyond U+FFFF is two UTF-16 units but one character.
 class FocusingClick : public WindowBehaviour,
@@ -195,10 +212,6 @@ struct FailureCase {
     Control fieldAtFault;
     std::vector<std::string> results;
 };
-
-void PrintTo(const FailureCase& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class FailedRun : public WindowBehaviour, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -247,11 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
                     kExampleResults},
         FailureCase{"StartCircleInsideBaseCircle",
                     false,
-                    {{Control::Text1, "2"},
-                     {Control::Text2, "20"},
-                     {Control::Text4, "0"},
-                     {Control::Text6, "44"},
-                     {Control::Text8, "37"}},
+                    kStartInsideBase,
                     "渐开线起始圆直径 37 小于基圆直径 37.5877048314363，无法计算安装距离",
                     Control::Text8,
                     {"40", "37.5877048314363", "0", "5.90426286818709", "", ""}},
@@ -259,25 +268,17 @@ INSTANTIATE_TEST_SUITE_P(
         // beside the new gear's diameters.
         FailureCase{"StartCircleInsideBaseCircleAfterTheExample",
                     true,
-                    {{Control::Text1, "2"},
-                     {Control::Text2, "20"},
-                     {Control::Text4, "0"},
-                     {Control::Text6, "44"},
-                     {Control::Text8, "37"}},
+                    kStartInsideBase,
                     "渐开线起始圆直径 37 小于基圆直径 37.5877048314363，无法计算安装距离",
                     Control::Text8,
                     {"40", "37.5877048314363", "0", "5.90426286818709", "", ""}}),
-    [](const auto& row) { return std::string(row.param.name); });
+    kRowName);
 
 struct KeyCase {
     const char* name;
     Control control;
     Key key;
 };
-
-void PrintTo(const KeyCase& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class QuietKey : public WindowBehaviour, public ::testing::WithParamInterface<KeyCase> {};
 
@@ -301,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, QuietKey,
                                            KeyCase{"EnterInAField", Control::Text1,
                                                    Key::keypadEnter},
                                            KeyCase{"ReturnInAResult", Control::Text9, Key::enter}),
-                         [](const auto& row) { return std::string(row.param.name); });
+                         kRowName);
 
 // A focused button is clicked by Enter as by Space.
 class KeyOnAFocusedButton : public WindowBehaviour, public ::testing::WithParamInterface<Key> {};
@@ -335,10 +336,6 @@ struct DoubleClickCase {
     int clickedCharacter;
 };
 
-void PrintTo(const DoubleClickCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class DoubleClick : public WindowBehaviour,
                     public ::testing::WithParamInterface<DoubleClickCase> {};
 
@@ -356,7 +353,7 @@ INSTANTIATE_TEST_SUITE_P(
         DoubleClickCase{"ResultInALongExponent", Control::Text9, "-1.23456789012345E+300", 19},
         DoubleClickCase{"SignedInput", Control::Text4, "-25", 2},
         DoubleClickCase{"FullWidthInput", Control::Text1, "２．２５", 3}),
-    [](const auto& row) { return std::string(row.param.name); });
+    kRowName);
 
 }  // namespace
 }  // namespace involute::testing
