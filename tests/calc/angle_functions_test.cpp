@@ -4,9 +4,12 @@
 
 #include <ostream>
 
+#include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "exact_math.h"
 #include "number_text.h"
@@ -34,11 +37,19 @@ TEST(AngleFactors, AreOneDivisionEach) {
     EXPECT_EQ(degToRad(), 3.14159265358979 / 180.0);
 }
 
+// The shortest text that reads back as the same double: equal texts are
+// equal bits, and a failure shows the digits.
+std::string exactText(double value) {
+    std::array<char, 32> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    return {digits.data(), end};
+}
+
 struct AngleCase {
     const char* name;
     CheckedValue (*function)(const double&);
     double argument;
-    double expected;  // ignored when a fault is expected
+    const char* expected;  // the value's shortest exact text; ignored for a fault
     ArithmeticFault fault;
 };
 
@@ -53,32 +64,32 @@ TEST_P(AngleFunction, GivesValueOrFault) {
     const CheckedValue result = row.function(row.argument);
     EXPECT_EQ(result.fault, row.fault);
     if (row.fault == ArithmeticFault::none) {
-        EXPECT_DOUBLE_EQ(result.value, row.expected);
+        EXPECT_EQ(exactText(result.value), row.expected);
     }
 }
-
-constexpr double kHalfPi = 1.5707963267948966;
 
 INSTANTIATE_TEST_SUITE_P(
     AngleFunctions, AngleFunction,
     ::testing::Values(
-        AngleCase{"AsinZero", &Asin, 0.0, 0.0, ArithmeticFault::none},
-        AngleCase{"AsinHalf", &Asin, 0.5, 0.52359877559829882, ArithmeticFault::none},
-        AngleCase{"AsinNegative", &Asin, -0.5, -0.52359877559829882, ArithmeticFault::none},
-        AngleCase{"AsinOneDividesByZero", &Asin, 1.0, 0.0, ArithmeticFault::divisionByZero},
-        AngleCase{"AsinMinusOneDividesByZero", &Asin, -1.0, 0.0, ArithmeticFault::divisionByZero},
-        AngleCase{"AsinBeyondOne", &Asin, 1.5, 0.0, ArithmeticFault::negativeSquareRoot},
-        AngleCase{"AsinHugeOverflows", &Asin, 1e200, 0.0, ArithmeticFault::overflow},
-        AngleCase{"AcosOne", &Acos, 1.0, 0.0, ArithmeticFault::none},
-        AngleCase{"AcosHalf", &Acos, 0.5, 1.0471975511965979, ArithmeticFault::none},
-        AngleCase{"AcosZeroIsHalfPi", &Acos, 0.0, kHalfPi, ArithmeticFault::none},
-        AngleCase{"AcosNegativeIsPrincipal", &Acos, -0.5, 2.0943951023931957,
+        AngleCase{"AsinZero", &Asin, 0.0, "0", ArithmeticFault::none},
+        // The principal formula's own double: one unit in the last place
+        // above the double nearest to π/6.
+        AngleCase{"AsinHalf", &Asin, 0.5, "0.5235987755982989", ArithmeticFault::none},
+        AngleCase{"AsinNegative", &Asin, -0.5, "-0.5235987755982989", ArithmeticFault::none},
+        AngleCase{"AsinOneDividesByZero", &Asin, 1.0, "0", ArithmeticFault::divisionByZero},
+        AngleCase{"AsinMinusOneDividesByZero", &Asin, -1.0, "0", ArithmeticFault::divisionByZero},
+        AngleCase{"AsinBeyondOne", &Asin, 1.5, "0", ArithmeticFault::negativeSquareRoot},
+        AngleCase{"AsinHugeOverflows", &Asin, 1e200, "0", ArithmeticFault::overflow},
+        AngleCase{"AcosOne", &Acos, 1.0, "0", ArithmeticFault::none},
+        AngleCase{"AcosHalf", &Acos, 0.5, "1.0471975511965976", ArithmeticFault::none},
+        AngleCase{"AcosZeroIsHalfPi", &Acos, 0.0, "1.5707963267948966", ArithmeticFault::none},
+        AngleCase{"AcosNegativeIsPrincipal", &Acos, -0.5, "2.0943951023931957",
                   ArithmeticFault::none},
-        AngleCase{"AcosMinusOneIsPi", &Acos, -1.0, 3.141592653589793, ArithmeticFault::none},
-        AngleCase{"AcosBeyondOne", &Acos, -1.5, 0.0, ArithmeticFault::negativeSquareRoot},
-        AngleCase{"InvoluteOfTwentyDegrees", &inv, 0.3490658503988659, 0.014904383867336446,
+        AngleCase{"AcosMinusOneIsPi", &Acos, -1.0, "3.141592653589793", ArithmeticFault::none},
+        AngleCase{"AcosBeyondOne", &Acos, -1.5, "0", ArithmeticFault::negativeSquareRoot},
+        AngleCase{"InvoluteOfTwentyDegrees", &inv, 0.3490658503988659, "0.014904383867336446",
                   ArithmeticFault::none},
-        AngleCase{"InvoluteOfZero", &inv, 0.0, 0.0, ArithmeticFault::none}),
+        AngleCase{"InvoluteOfZero", &inv, 0.0, "0", ArithmeticFault::none}),
     [](const auto& row) { return row.param.name; });
 
 TEST(Asin, PrintsTheDigitsOfHalf) {

@@ -22,6 +22,7 @@
 #include <deque>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string_view>
@@ -32,7 +33,6 @@
 #include "monkey_events.h"
 #include "number_text.h"
 #include "qt_colour_codes.h"
-#include "utf16_positions.h"
 #include "window_fixture.h"
 #include "window_states.h"
 
@@ -121,11 +121,17 @@ void withoutSizeHintsNotice(QtMsgType type, const QMessageLogContext& context,
     }
 }
 
-// What typing must leave in an input field, worked out from the field as it
-// is just before Qt handles each key: a key's text replaces the selection
-// or goes in at the caret, Backspace and Delete take the selection or one
-// character, every other key changes no text. An input method's commit is
-// typing too. Nothing else may change an input text.
+// A plain line edit, whose key and input-method handlers are Qt's own.
+class PlainLineEdit : public QLineEdit {
+  public:
+    using QLineEdit::inputMethodEvent;
+    using QLineEdit::keyPressEvent;
+};
+
+// What typing must leave in an input field: just before Qt handles each key
+// or input method commit in the field, the same event goes to a plain line
+// edit holding the field's text, selection and caret; the field must then
+// hold what the plain one does. Nothing else may change an input text.
 class TypingModel : public QObject {
   public:
     explicit TypingModel(ui::qt::QtWindow& window) {
@@ -141,12 +147,16 @@ class TypingModel : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* field = static_cast<QLineEdit*>(watched);
         if (event->type() == QEvent::KeyPress) {
-            expectEdit(*field, afterKey(*field, *static_cast<QKeyEvent*>(event)));
+            copyState(*field);
+            const std::unique_ptr<QKeyEvent> copy(static_cast<QKeyEvent*>(event)->clone());
+            plain_.keyPressEvent(copy.get());
+            expectEdit(*field, plain_.text());
         } else if (event->type() == QEvent::InputMethod) {
-            const auto& commit = *static_cast<QInputMethodEvent*>(event);
-            expectEdit(*field, field->isReadOnly()
-                                   ? field->text()
-                                   : replacingSelection(*field, commit.commitString()));
+            copyState(*field);
+            const std::unique_ptr<QInputMethodEvent> copy(
+                static_cast<QInputMethodEvent*>(event)->clone());
+            plain_.inputMethodEvent(copy.get());
+            expectEdit(*field, plain_.text());
         }
         return false;
     }
@@ -158,44 +168,24 @@ class TypingModel : public QObject {
         expected_[&field] = after;
     }
 
-    static QString afterKey(const QLineEdit& field, const QKeyEvent& key) {
-        if (field.isReadOnly()) {
-            return field.text();
-        }
-        if (key.key() == Qt::Key_Backspace) {
-            return removing(field, -1);
-        }
-        if (key.key() == Qt::Key_Delete) {
-            return removing(field, +1);
-        }
-        if (!key.text().isEmpty() && key.text().at(0).isPrint()) {
-            return replacingSelection(field, key.text());
-        }
-        return field.text();
-    }
-
-    static QString replacingSelection(const QLineEdit& field, const QString& typed) {
-        QString text = field.text();
+    void copyState(const QLineEdit& field) {
+        plain_.setReadOnly(field.isReadOnly());
+        plain_.setText(field.text());
         if (field.hasSelectedText()) {
-            return text.replace(field.selectionStart(), field.selectionLength(), typed);
+            const int start = field.selectionStart();
+            const int length = field.selectionLength();
+            // The caret stays where it is, at one end of the selection.
+            if (field.cursorPosition() == start) {
+                plain_.setSelection(start + length, -length);
+            } else {
+                plain_.setSelection(start, length);
+            }
+        } else {
+            plain_.setCursorPosition(field.cursorPosition());
         }
-        return text.insert(field.cursorPosition(), typed);
     }
 
-    // The selection, or the character before (-1) or after (+1) the caret.
-    static QString removing(const QLineEdit& field, int direction) {
-        QString text = field.text();
-        if (field.hasSelectedText()) {
-            return text.remove(field.selectionStart(), field.selectionLength());
-        }
-        const std::u16string_view units(QStringView(text).utf16(),
-                                        static_cast<std::size_t>(text.size()));
-        const auto caret = static_cast<std::size_t>(field.cursorPosition());
-        const std::size_t from = direction < 0 ? utf8::utf16IndexBefore(units, caret) : caret;
-        const std::size_t to = direction < 0 ? caret : utf8::utf16IndexAfter(units, caret, 1);
-        return text.remove(static_cast<qsizetype>(from), static_cast<qsizetype>(to - from));
-    }
-
+    PlainLineEdit plain_;
     std::map<const QLineEdit*, QString> expected_;
 };
 

@@ -65,7 +65,8 @@ void ErrorReportWatchdog::watch() {
             HWND icon = GetDlgItem(box, ui::win32::kErrorReportIconId);
             {
                 const std::lock_guard lock(mutex_);
-                reports_.push_back({windowText(GetDlgItem(box, ui::win32::kErrorReportMessageId)),
+                reports_.push_back({windowText(box),
+                                    windowText(GetDlgItem(box, ui::win32::kErrorReportMessageId)),
                                     windowText(button), iconWidth(icon), clientWidth(icon)});
             }
             answered = box;
@@ -115,15 +116,16 @@ void Win32WindowTest::clickInto(ui::Control field) {
     pump();
 }
 
-void Win32WindowTest::press(WPARAM key, bool shift) {
+void Win32WindowTest::press(WPARAM key, bool shift, bool extended) {
     std::array<BYTE, 256> keys{};
     GetKeyboardState(keys.data());
     const BYTE shiftBefore = keys[VK_SHIFT];
     keys[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(keys.data());
     HWND target = GetFocus();
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    const LPARAM where = extended ? 0x01000000 : 0;
+    PostMessageW(target, WM_KEYDOWN, key, where | 1);
+    PostMessageW(target, WM_KEYUP, key, where | static_cast<LPARAM>(0xC0000001u));
     pump();
     keys[VK_SHIFT] = shiftBefore;
     SetKeyboardState(keys.data());

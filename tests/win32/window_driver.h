@@ -24,6 +24,7 @@ namespace involute::testing {
 class ErrorReportWatchdog {
   public:
     struct Report {
+        std::string title;
         std::string message;
         std::string button;
         // The width of the warning icon's image, in pixels, and of its place.
@@ -63,7 +64,8 @@ class Win32WindowTest : public ::testing::Test {
     void type(ui::Control field, std::string_view text);
     void click(ui::Control button);
     void clickInto(ui::Control field);
-    void press(WPARAM key, bool shift = false);
+    // `extended`: the key of the numeric keypad or the arrows' block.
+    void press(WPARAM key, bool shift = false, bool extended = false);
     [[nodiscard]] std::optional<ui::Control> focus() const;
     // The selection in UTF-16 units, as the edit control keeps it.
     [[nodiscard]] std::pair<DWORD, DWORD> selection(ui::Control field) const;
