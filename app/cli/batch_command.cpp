@@ -206,6 +206,11 @@ int runBatch(std::span<const std::string_view> words, const Streams& streams) {
     if (status != CsvReader::Status::record) {
         return reportReaderStop(status);
     }
+    if (reader.hasUtf32ByteOrderMark()) {
+        streams.err << "involute batch: " << source
+                    << " 以 UTF-32 的 BOM 开头：不支持 UTF-32，请另存为 UTF-8 或 UTF-16\n";
+        return kExitUsage;
+    }
     if (const std::optional<UndecodableField> found = undecodableField(reader)) {
         streams.err << "involute batch: " << source << " "
                     << undecodableProblem(*found, reader.encoding())

@@ -48,6 +48,7 @@ class CsvReader {
     // The line the last record starts on, counting from 1.
     [[nodiscard]] std::size_t recordLine() const { return recordLine_; }
     [[nodiscard]] bool hadByteOrderMark() const { return input_.hadByteOrderMark(); }
+    [[nodiscard]] bool hasUtf32ByteOrderMark() const { return input_.hasUtf32ByteOrderMark(); }
     // The input's encoding, known once the first record has been read.
     [[nodiscard]] TextEncoding encoding() const { return input_.encoding(); }
     [[nodiscard]] char separator() const { return separator_; }

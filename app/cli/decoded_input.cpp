@@ -145,6 +145,8 @@ void DecodedInput::start() {
             break;
         }
     }
+    hasUtf32ByteOrderMark_ = !asked_ && (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+                                         bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4)));
     if (asked_) {
         encoding_ = *asked_;
     } else if (!hadByteOrderMark_ &&

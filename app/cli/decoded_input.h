@@ -53,6 +53,10 @@ class DecodedInput {
     // Known once the first piece has been read.
     [[nodiscard]] TextEncoding encoding() const { return encoding_; }
     [[nodiscard]] bool hadByteOrderMark() const { return hadByteOrderMark_; }
+    // The input begins with a UTF-32 byte order mark and no encoding was
+    // asked for: it is read as UTF-16 (whose mark is the first two bytes)
+    // only for lack of a UTF-32 decoder, and is better refused.
+    [[nodiscard]] bool hasUtf32ByteOrderMark() const { return hasUtf32ByteOrderMark_; }
 
     // Called before the reading waits for the input, so that what has been
     // computed from it so far can be shown first.
@@ -81,6 +85,7 @@ class DecodedInput {
     bool inputEnded_ = false;
     bool readFailed_ = false;
     bool hadByteOrderMark_ = false;
+    bool hasUtf32ByteOrderMark_ = false;
 };
 
 // Where the first undecodable byte of `text` is, and its value.

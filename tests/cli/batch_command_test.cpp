@@ -224,6 +224,9 @@ const std::string kNulInHeader =
     "(module)、齿数 (teeth)、压力角 (pressure_angle)、螺旋角 (helix_angle)、大径 "
     "(tip_diameter)、渐开线起始圆 (start_diameter)";
 
+const std::string kUtf32Refused =
+    "involute batch: 标准输入 以 UTF-32 的 BOM 开头：不支持 UTF-32，请另存为 UTF-8 或 UTF-16\n";
+
 INSTANTIATE_TEST_SUITE_P(
     Batch, MalformedTable,
     ::testing::Values(
@@ -243,7 +246,10 @@ INSTANTIATE_TEST_SUITE_P(
                       kNulInHeader + kHeaderRequirement},
         MalformedCase{"Utf32LittleEndianByteOrderMark",
                       std::string("\xFF\xFE\0\0m\0\0\0,\0\0\0z\0\0\0\n\0\0\0", 16), "",
-                      kNulInHeader + kHeaderRequirement},
+                      kUtf32Refused},
+        MalformedCase{"Utf32BigEndianByteOrderMark",
+                      std::string("\0\0\xFE\xFF\0\0\0m\0\0\0,\0\0\0z\0\0\0\n", 16), "",
+                      kUtf32Refused},
         MalformedCase{
             "SameInputTwice", "m,z,alpha,beta,da,ds,模数\n", "",
             "involute batch: 标准输入 第 1 行：表头第 1 列 “m” 和第 7 列 “模数” 都是模数\n"},
