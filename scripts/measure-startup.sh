@@ -9,6 +9,9 @@
 # the resident memory. The probe tools/first_paint_probe.cpp, preloaded into
 # both programs, writes the time of their first paint into the file
 # INVOLUTE_FIRST_PAINT_MARK names; the programs themselves know nothing of it.
+# A third program, the same window in plain Qt (bench/plain_window.cpp), is
+# started in turn with them: the part of involute's figures that is the
+# window's layout and fonts themselves, and not the calculator's code.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -20,7 +23,8 @@ if [[ "${1:-}" != --inside-x ]]; then
     scripts/install-dependencies.sh
     scripts/install-dependencies.sh scripts/x11-tool-packages.txt
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build" --target involute bare_qt_window involute_first_paint_probe
+    cmake --build "$build" --target involute bare_qt_window plain_qt_window \
+        involute_first_paint_probe
     exec xvfb-run --auto-servernum --server-args="$xvfb_server_args" "$0" --inside-x
 fi
 
@@ -67,22 +71,34 @@ involute=("$build/app/involute")
 bare=("$build/bench/bare_qt_window" "$(fc-match -f '%{family[0]}' 'sans-serif:lang=zh-cn')")
 measure_once "${involute[@]}" >/dev/null  # warms the file cache
 measure_once "${bare[@]}" >/dev/null
-involute_samples='' bare_samples=''
+plain=("$build/bench/plain_qt_window" "${bare[1]}")
+measure_once "${plain[@]}" >/dev/null
+involute_samples='' bare_samples='' plain_samples=''
 for _ in $(seq "$runs"); do
     involute_samples+="$(measure_once "${involute[@]}")"$'\n'
     bare_samples+="$(measure_once "${bare[@]}")"$'\n'
+    plain_samples+="$(measure_once "${plain[@]}")"$'\n'
 done
 
 echo "start-up, medians of $runs runs each, alternately; Xvfb 96 DPI; bare font: ${bare[1]}"
 printf '%-16s %14s %14s %10s\n' "" "painted (ms)" "CPU (ms)" "RSS (MiB)"
-for name in involute bare; do
+for name in involute bare plain; do
     samples=${name}_samples
     printf '%-16s %14s %14s %10s\n' "$name" "$(median 1 "${!samples}" 1000 1)" \
         "$(median 2 "${!samples}" 1000 1)" "$(median 3 "${!samples}" 1024 1)"
 done
+# The ratio of column $1's medians of samples $2 and $3.
 ratio() {
-    awk -v a="$(median "$1" "$involute_samples" 1 0)" -v b="$(median "$1" "$bare_samples" 1 0)" \
+    awk -v a="$(median "$1" "$2" 1 0)" -v b="$(median "$1" "$3" 1 0)" \
         'BEGIN {printf "%.2f", a / b}'
 }
-printf '%-16s %14s %14s %10s\n' "involute / bare" "$(ratio 1)" "$(ratio 2)" "$(ratio 3)" \
+for pair in "involute bare" "plain bare" "involute plain"; do
+    read -r over under <<<"$pair"
+    over_samples=${over}_samples under_samples=${under}_samples
+    printf '%-16s %14s %14s %10s\n' "$over / $under" \
+        "$(ratio 1 "${!over_samples}" "${!under_samples}")" \
+        "$(ratio 2 "${!over_samples}" "${!under_samples}")" \
+        "$(ratio 3 "${!over_samples}" "${!under_samples}")"
+done
+printf '%-16s %14s %14s %10s\n' \
     "goal" "<= 1.15" "" "<= 1.10"
