@@ -54,8 +54,9 @@ class DecodedInput {
     [[nodiscard]] TextEncoding encoding() const { return encoding_; }
     [[nodiscard]] bool hadByteOrderMark() const { return hadByteOrderMark_; }
     // The input begins with a UTF-32 byte order mark and no encoding was
-    // asked for: it is read as UTF-16 (whose mark is the first two bytes)
-    // only for lack of a UTF-32 decoder, and is better refused.
+    // asked for. There is no UTF-32 decoder: the little-endian mark would
+    // pass for UTF-16's, the big-endian one for UTF-8 with NULs, so such a
+    // table is better refused.
     [[nodiscard]] bool hasUtf32ByteOrderMark() const { return hasUtf32ByteOrderMark_; }
 
     // Called before the reading waits for the input, so that what has been
